@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Sets up, builds and starts Solenorium, or runs its tests.
+#   ./solenorium.sh run    install what is missing, build in Release, start the program
+#   ./solenorium.sh test   install what is missing, build in Release, run every test
+#   ./solenorium.sh sanitize   the same tests, built with address and undefined-behaviour sanitizers
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+packages=(cmake g++ ninja-build qt6-base-dev qt6-svg-dev
+          fonts-liberation2 fonts-comic-neue fonts-dejavu-core)
+
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+build() { # build <folder> [cmake options...]
+    local dir="$1"; shift
+    cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@"
+    cmake --build "$dir" --parallel "$(nproc)"
+}
+
+case "${1:-}" in
+run)
+    install_missing
+    build "$here/build/release"
+    exec "$here/build/release/Solenorium"
+    ;;
+test)
+    install_missing
+    build "$here/build/release"
+    ctest --test-dir "$here/build/release" --output-on-failure --parallel "$(nproc)"
+    ;;
+sanitize)
+    install_missing
+    build "$here/build/sanitize" -DSOLENORIUM_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        ctest --test-dir "$here/build/sanitize" --output-on-failure --parallel "$(nproc)"
+    ;;
+*)
+    echo "usage: $0 run|test|sanitize" >&2
+    exit 2
+    ;;
+esac

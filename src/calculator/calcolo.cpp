@@ -1,0 +1,191 @@
+#include "calculator/calcolo.h"
+
+#include "foundation/checkedmath.h"
+#include "foundation/format.h"
+#include "foundation/runtimeerror.h"
+#include "foundation/val.h"
+
+#include <initializer_list>
+
+namespace {
+
+const QString kMettereIValori = QStringLiteral("Mettere i valori");
+const QString kMettereIlValore = QStringLiteral("Mettere il valore");
+const QString kErroreNonContemplato = QStringLiteral("Errore non contemplato!");
+const QString kTreDecimali = QStringLiteral("#,##0.000");
+const QString kUnDecimale = QStringLiteral("#,##0.0");
+
+// f² · L · C = 25330 with f in MHz, L in µH and C in pF.
+constexpr double kRisonanza = 25330;
+
+Quantity leggi(const QString &text)
+{
+    return ToQuantity(Val(text));
+}
+
+// Every guarded input is tested; the message is shown once.
+bool qualcunoNonPositivo(std::initializer_list<Quantity> values)
+{
+    bool refused = false;
+    for (const Quantity q : values)
+        refused = (Compare(q, 0) <= 0) || refused;
+    return refused;
+}
+
+EsitoCalcolo rifiuto(const QString &text)
+{
+    EsitoCalcolo esito;
+    esito.messaggio = true;
+    esito.testoMessaggio = text;
+    return esito;
+}
+
+double valoreC(const TabellaValoriC &ValoriC, int index)
+{
+    if (index < 0 || index >= static_cast<int>(ValoriC.size()))
+        throw RuntimeError(ErrorNumber::SubscriptOutOfRange);
+    return static_cast<double>(ValoriC[static_cast<std::size_t>(index)]);
+}
+
+// L = 25330 / (C × f²), the inductance resonating with C at f (f² first).
+Quantity induttanzaRisonante(Quantity f, Quantity C)
+{
+    const double f2 = Power(FromQuantity(f), 2);
+    return ToQuantity(Divide(kRisonanza, Multiply(FromQuantity(C), f2)));
+}
+
+// The single-layer formula solved for the turns: N = √(L(ℓ + 0.45 D) / (0.001 D²)).
+Quantity spire(Quantity L, Quantity D, Quantity lunghezza)
+{
+    const Quantity p = L * (lunghezza + ToQuantity(Multiply(0.45, FromQuantity(D))));
+    const double q = Multiply(Power(FromQuantity(D), 2), 0.001);
+    return ToQuantity(Sqr(Divide(FromQuantity(p), q)));
+}
+
+} // namespace
+
+void CaricaValoriC(TabellaValoriC &ValoriC)
+{
+    static constexpr float serie[] = {
+        1.2f, 1.5f, 1.8f, 2.2f, 2.7f, 3.3f, 3.9f, 4.7f, 5.6f, 6.8f, 8.2f,
+        10, 12, 15, 18, 22, 27, 33, 39, 47, 56, 68, 82,
+        100, 120, 150, 180, 220, 270, 330, 390, 470, 560, 680, 820,
+        1000, 1200, 1500, 1800, 2200, 2700, 3300, 3900, 4700, 5600, 6800, 8200,
+        10000,
+    };
+    static_assert(std::size(serie) == 48);
+    for (std::size_t i = 0; i < std::size(serie); ++i)
+        ValoriC[i + 1] = serie[i];
+}
+
+Quantity ValoreStandard(Quantity C, const TabellaValoriC &ValoriC)
+{
+    // The quantity's value against the single-precision entry widened to
+    // double: entries such as 3.3 are held just below their decimal value, so a
+    // C of exactly 3.3 moves up to 3.9.
+    for (int i = 47; i >= 1; --i) {
+        if (FromQuantity(C) > valoreC(ValoriC, i))
+            return ToQuantity(valoreC(ValoriC, i + 1));
+    }
+    return C;
+}
+
+PassaBasso CalcolaPassaBasso(Quantity f, const TabellaValoriC &ValoriC)
+{
+    PassaBasso filtro;
+    // Designed 20 % above the working frequency.
+    filtro.fc = ToQuantity(Multiply(FromQuantity(f), 1.2));
+    // 50-ohm pi network: C = 10⁶ / (2π · 50 · fc) pF, L = 2 · 50 / (2π · fc) µH.
+    filtro.Ccalcolo = ToQuantity(Divide(3180, FromQuantity(filtro.fc)));
+    filtro.L = ToQuantity(Divide(15.9, FromQuantity(filtro.fc)));
+    filtro.C = ValoreStandard(filtro.Ccalcolo, ValoriC);
+    // Cut-off of the network with the standard capacitor: 318 / √(2 L C) MHz.
+    const Quantity prodotto = filtro.L * (std::int16_t{2} * filtro.C);
+    filtro.fcut = ToQuantity(Divide(318, Sqr(FromQuantity(prodotto))));
+    return filtro;
+}
+
+EsitoCalcolo EseguiCalcolo(std::int16_t Modo, const TabellaValoriC &ValoriC, const TestiIngresso &testi,
+                           const QLocale &locale)
+{
+    EsitoCalcolo esito;
+    switch (Modo) {
+    case 1: { // resonant frequency from L and C: f = √(25330 / (C L)) MHz
+        const Quantity L = leggi(testi.Text1);
+        const Quantity C = leggi(testi.Text2);
+        if (qualcunoNonPositivo({C, L}))
+            return rifiuto(kMettereIValori);
+        const Quantity f = ToQuantity(Sqr(Divide(kRisonanza, FromQuantity(C * L))));
+        esito.SEO = Format(f, kTreDecimali, locale);
+        return esito;
+    }
+    case 2: { // inductance from f and C, µH
+        const Quantity f = leggi(testi.Text3);
+        const Quantity C = leggi(testi.Text2);
+        if (qualcunoNonPositivo({f, C}))
+            return rifiuto(kMettereIValori);
+        esito.SEO = Format(induttanzaRisonante(f, C), kTreDecimali, locale);
+        return esito;
+    }
+    case 3: { // capacitance from L and f, pF
+        const Quantity L = leggi(testi.Text1);
+        const Quantity f = leggi(testi.Text3);
+        if (qualcunoNonPositivo({f, L}))
+            return rifiuto(kMettereIValori);
+        const double f2 = Power(FromQuantity(f), 2);
+        const Quantity C = ToQuantity(Divide(kRisonanza, Multiply(FromQuantity(L), f2)));
+        esito.SEO = Format(C, kTreDecimali, locale);
+        return esito;
+    }
+    case 4: { // inductance of the coil: L = 0.001 D² N² / (ℓ + 0.45 D) µH, D and ℓ in mm
+        const Quantity lunghezza = leggi(testi.Text6);
+        const Quantity N = leggi(testi.Text5);
+        const Quantity D = leggi(testi.Text4);
+        if (qualcunoNonPositivo({N, lunghezza, D}))
+            return rifiuto(kMettereIValori);
+        const double a = Power(FromQuantity(D), 2);
+        const double b = Multiply(Power(FromQuantity(N), 2), a);
+        const Quantity s = lunghezza + ToQuantity(Multiply(0.45, FromQuantity(D)));
+        const Quantity L = ToQuantity(Multiply(Divide(b, FromQuantity(s)), 0.001));
+        esito.SEO = Format(L, kTreDecimali, locale);
+        return esito;
+    }
+    case 5: { // turns for an inductance on a former; the length is not guarded
+        const Quantity L = leggi(testi.Text1);
+        const Quantity D = leggi(testi.Text4);
+        const Quantity lunghezza = leggi(testi.Text6);
+        if (qualcunoNonPositivo({D, L}))
+            return rifiuto(kMettereIValori);
+        esito.SEO = Format(spire(L, D, lunghezza), kUnDecimale, locale);
+        return esito;
+    }
+    case 6: { // turns for the inductance that resonates with C at f
+        const Quantity f = leggi(testi.Text3);
+        const Quantity C = leggi(testi.Text2);
+        const Quantity D = leggi(testi.Text4);
+        const Quantity lunghezza = leggi(testi.Text6);
+        if (qualcunoNonPositivo({f, C, D, lunghezza}))
+            return rifiuto(kMettereIValori);
+        const Quantity L = induttanzaRisonante(f, C);
+        esito.SEO = Format(spire(L, D, lunghezza), kUnDecimale, locale);
+        return esito;
+    }
+    case 7: { // pi low-pass filter for a working frequency
+        const Quantity f = leggi(testi.Text3);
+        if (qualcunoNonPositivo({f}))
+            return rifiuto(kMettereIlValore);
+        const PassaBasso filtro = CalcolaPassaBasso(f, ValoriC);
+        esito.SEO = Format(filtro.fcut, kUnDecimale, locale);
+        esito.passaBasso = true;
+        esito.LblC1 = Format(filtro.C, kUnDecimale, locale);
+        esito.LblC2 = esito.LblC1;
+        esito.LblFT = Format(filtro.L, kTreDecimali, locale);
+        return esito;
+    }
+    default: {
+        EsitoCalcolo nessunModo = rifiuto(kErroreNonContemplato);
+        nessunModo.critico = true;
+        return nessunModo;
+    }
+    }
+}

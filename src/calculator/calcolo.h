@@ -1,0 +1,55 @@
+// The calculator's seven computations, as pure functions of the mode, the
+// standard-capacitor table and the texts of the six input boxes. A call gives
+// what the window must show, or the message to show instead, or raises the
+// run-time error of a numeric fault.
+#pragma once
+
+#include "foundation/quantity.h"
+
+#include <QLocale>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+// The standard capacitor values (E12 series from 1.2 to 10 000 pF) in single
+// precision, indices 1 to 48; 0, 49 and 50 stay 0.
+using TabellaValoriC = std::array<float, 51>;
+
+void CaricaValoriC(TabellaValoriC &ValoriC);
+
+// The texts of Text1 (L, µH), Text2 (C, pF), Text3 (f, MHz), Text4 (D, mm),
+// Text5 (N turns) and Text6 (length, mm), as the user left them.
+struct TestiIngresso
+{
+    QString Text1, Text2, Text3, Text4, Text5, Text6;
+};
+
+struct EsitoCalcolo
+{
+    // A message replaces the computation: nothing is written.
+    bool messaggio = false;
+    QString testoMessaggio;
+    bool critico = false;
+
+    // The result box, and in mode 7 the three labels over the schematic.
+    QString SEO;
+    bool passaBasso = false;
+    QString LblC1, LblC2, LblFT;
+};
+
+// The pi low-pass filter of mode 7, in quantities.
+struct PassaBasso
+{
+    Quantity fc;       // design cut-off, MHz
+    Quantity Ccalcolo; // computed capacitance, pF
+    Quantity C;        // standard capacitance, pF
+    Quantity L;        // series inductance, µH
+    Quantity fcut;     // cut-off with the standard capacitor, MHz
+};
+
+// The first standard value above C, or C itself when C is not above 1.2 pF.
+Quantity ValoreStandard(Quantity C, const TabellaValoriC &ValoriC);
+PassaBasso CalcolaPassaBasso(Quantity f, const TabellaValoriC &ValoriC);
+
+EsitoCalcolo EseguiCalcolo(std::int16_t Modo, const TabellaValoriC &ValoriC, const TestiIngresso &testi,
+                           const QLocale &locale = QLocale());

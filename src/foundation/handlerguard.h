@@ -1,0 +1,33 @@
+// Every handler runs through this guard: a run-time error raised inside it is
+// reported and the handler returns, so no exception crosses a Qt signal or
+// event and the window goes on working.
+#pragma once
+
+#include "foundation/messages.h"
+#include "foundation/runtimeerror.h"
+
+#include <QObject>
+#include <new>
+#include <utility>
+
+template<typename Body>
+void Guard(Body &&body) noexcept
+{
+    try {
+        std::forward<Body>(body)();
+    } catch (const RuntimeError &error) {
+        ShowRuntimeErrorReport(error);
+    } catch (const std::bad_alloc &) {
+        ShowRuntimeErrorReport(RuntimeError(ErrorNumber::Overflow));
+    }
+}
+
+// Connects a signal to a handler of the window object, through the guard.
+template<typename Sender, typename Signal, typename Receiver>
+QMetaObject::Connection ConnectHandler(Sender *sender, Signal signal, Receiver *receiver,
+                                       void (Receiver::*handler)())
+{
+    return QObject::connect(sender, signal, receiver, [receiver, handler] {
+        Guard([&] { (receiver->*handler)(); });
+    });
+}

@@ -1,0 +1,57 @@
+#include "foundation/helpviewer.h"
+
+#include "foundation/messages.h"
+#include "foundation/toolkit.h"
+
+#include <QFileInfo>
+#include <QPointer>
+#include <QTextBrowser>
+#include <QUrl>
+
+namespace {
+QPointer<QTextBrowser> &viewer()
+{
+    static QPointer<QTextBrowser> browser;
+    return browser;
+}
+} // namespace
+
+QString HelpFolder(const QString &helpFile)
+{
+    // The project's "SOLENORIA.HLP" and the windows' "solenoria.hlp" name the same manual.
+    const QString base = QFileInfo(helpFile).completeBaseName().toLower();
+    if (base == QLatin1String("solenoria"))
+        return QStringLiteral(":/help");
+    return QString();
+}
+
+void OpenHelp(const QString &page)
+{
+    QPointer<QTextBrowser> &browser = viewer();
+    if (!browser) {
+        browser = new QTextBrowser;
+        browser->setObjectName(QStringLiteral("helpViewer"));
+        browser->setAttribute(Qt::WA_DeleteOnClose, false);
+        browser->setOpenExternalLinks(false);
+        browser->setWindowTitle(QStringLiteral("Solenorium - Guida"));
+        browser->resize(720, 600);
+    }
+    const QString folder = HelpFolder(HelpFile());
+    if (folder.isEmpty()) {
+        MsgBox(QStringLiteral("Impossibile trovare la guida %1").arg(HelpFile()), MsgBoxStyle::Critical);
+        return;
+    }
+    browser->setSearchPaths({folder});
+    QString target = page.isEmpty() ? QStringLiteral("index.html") : page;
+    if (!QFileInfo::exists(folder + u'/' + target.section(u'#', 0, 0)))
+        target = QStringLiteral("index.html");
+    browser->setSource(QUrl(QStringLiteral("qrc") + folder + u'/' + target));
+    browser->show();
+    browser->raise();
+    browser->activateWindow();
+}
+
+QWidget *HelpWindow()
+{
+    return viewer();
+}

@@ -1,0 +1,16 @@
+// The program's own help: Italian HTML pages kept in the resources and shown
+// in one help window (objectName "helpViewer") at the page of the window that
+// asked for it.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Opens the help window at a page of the help file that the application has
+// set, and brings it to the front.
+void OpenHelp(const QString &page);
+// The help window, or nullptr if it was never opened.
+QWidget *HelpWindow();
+// The resource folder of a help file name ("solenoria.hlp" in any case).
+QString HelpFolder(const QString &helpFile);

@@ -1,0 +1,23 @@
+// An image control: paints its SVG picture stretched over its whole rectangle,
+// crisp at any screen scale. Each picture is rendered once per size.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class SvgImage : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(QString source READ source WRITE setSource)
+public:
+    explicit SvgImage(QWidget *parent = nullptr);
+
+    QString source() const { return m_source; }
+    void setSource(const QString &source);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_source;
+};

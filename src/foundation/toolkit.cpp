@@ -1,0 +1,47 @@
+#include "foundation/toolkit.h"
+
+#include "foundation/runtimeerror.h"
+
+#include <QFont>
+#include <QScrollBar>
+#include <cmath>
+
+namespace {
+QString &helpFileName()
+{
+    static QString name = QStringLiteral("SOLENORIA.HLP");
+    return name;
+}
+} // namespace
+
+int TwipsToPixels(int twips)
+{
+    return static_cast<int>(std::lround(twips / 15.0));
+}
+
+void InstallFontSubstitutions()
+{
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
+                               {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Courier New"),
+                               {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+}
+
+void SetHelpFile(const QString &name)
+{
+    helpFileName() = name;
+}
+
+QString HelpFile()
+{
+    return helpFileName();
+}
+
+void SetScrollValue(QScrollBar *bar, int value)
+{
+    if (value < 0 || value > 32767)
+        throw RuntimeError(ErrorNumber::InvalidPropertyValue);
+    bar->setValue(value);
+}

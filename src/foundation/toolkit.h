@@ -1,0 +1,20 @@
+// What the window definitions need of the toolkit that Qt does not say in its
+// own terms: twips, the fonts the definitions name, the application's help-file
+// name, and the range check of a scroll bar's value.
+#pragma once
+
+#include <QString>
+
+class QScrollBar;
+
+// 15 twips are one logical pixel (1440 twips per inch at 96 dpi).
+int TwipsToPixels(int twips);
+// Maps the definitions' fonts onto free, metric-close families.
+void InstallFontSubstitutions();
+// The application's help file, as the windows set it.
+void SetHelpFile(const QString &name);
+QString HelpFile();
+// Writes a scroll bar's value as the definitions' scroll bars take it: 0 to
+// 32767, anything else refused with run-time error 380. Qt raises the bar's
+// change notification inside the write when the value differs.
+void SetScrollValue(QScrollBar *bar, int value);
