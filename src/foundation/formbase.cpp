@@ -3,11 +3,49 @@
 #include "foundation/handlerguard.h"
 #include "foundation/helpviewer.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
-#include <QShortcut>
 #include <QWidget>
+
+namespace {
+
+const char *const kFormProperty = "solenoriumForm";
+
+// F1 anywhere in a window of the program opens the help at that window's page.
+// The key goes to the widget with the focus, so the window is the focus
+// widget's own, whichever window the system thinks is active.
+class HelpKey : public QObject
+{
+public:
+    static void Install()
+    {
+        static HelpKey *filter = nullptr;
+        if (!filter) {
+            filter = new HelpKey;
+            qApp->installEventFilter(filter);
+        }
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent *>(event)->key() != Qt::Key_F1
+            || !watched->isWidgetType())
+            return false;
+        QWidget *window = static_cast<QWidget *>(watched)->window();
+        auto *form = qobject_cast<FormBase *>(window->property(kFormProperty).value<QObject *>());
+        if (!form || form->Window() != window)
+            return false;
+        const QString page = form->HelpPage();
+        Guard([&] { OpenHelp(page); });
+        return true;
+    }
+};
+
+} // namespace
 
 FormBase::FormBase(QObject *parent)
     : QObject(parent)
@@ -28,9 +66,8 @@ void FormBase::Load()
     SetupWindow(window);
     m_window = window;
     window->installEventFilter(this);
-    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), window);
-    help->setContext(Qt::WindowShortcut);
-    connect(help, &QShortcut::activated, this, [this] { OpenHelp(HelpPage()); });
+    window->setProperty(kFormProperty, QVariant::fromValue<QObject *>(this));
+    HelpKey::Install();
     CentreOnScreen();
     emit Loaded();
     Guard([this] { Form_Load(); });

@@ -6,8 +6,8 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QWidget>
 
-class QWidget;
 
 class FormBase : public QObject
 {

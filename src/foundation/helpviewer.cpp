@@ -3,6 +3,7 @@
 #include "foundation/messages.h"
 #include "foundation/toolkit.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QTextBrowser>
@@ -35,6 +36,9 @@ void OpenHelp(const QString &page)
         browser->setOpenExternalLinks(false);
         browser->setWindowTitle(QStringLiteral("Solenorium - Guida"));
         browser->resize(720, 600);
+        QFile style(QStringLiteral(":/help/style.css"));
+        if (style.open(QIODevice::ReadOnly))
+            browser->document()->setDefaultStyleSheet(QString::fromUtf8(style.readAll()));
     }
     const QString folder = HelpFolder(HelpFile());
     if (folder.isEmpty()) {

@@ -1,0 +1,238 @@
+#include "calculator/form1.h"
+
+#include "foundation/colour.h"
+#include "foundation/handlerguard.h"
+#include "foundation/messages.h"
+#include "foundation/toolkit.h"
+
+#include "ui_Form1.h"
+
+#include <QEvent>
+#include <QRegularExpression>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+#include <array>
+
+namespace {
+
+// &H00C0E0FF&: the window's light orange ground.
+constexpr std::uint32_t kSfondoFinestra = 0x00C0E0FF;
+// &H00E0E0E0&: the face of a button that is not the selected mode.
+constexpr std::uint32_t kGrigio = 0x00E0E0E0;
+// &H80000008&: the system's window-text colour.
+constexpr std::uint32_t kTestoFinestra = 0x80000008;
+// The selected mode's button: light red (red 255, green 192, blue 192),
+// kept in the text form in which the program states it.
+const QString kEvidenziato = QStringLiteral("&HC0C0FF");
+
+// Designer files hold whole points only; the window's fonts are MS Sans Serif
+// at 8.25, 9.75 and 13.5 points (11, 13 and 18 pixels at 96 dpi).
+void SetPointSize(QWidget *widget, qreal points)
+{
+    QFont font = widget->font();
+    font.setPointSizeF(points);
+    widget->setFont(font);
+}
+
+} // namespace
+
+Form1::Form1() = default;
+
+Form1::~Form1()
+{
+    // The tree goes while this object can still answer its events.
+    delete Window();
+}
+
+QString Form1::HelpPage() const
+{
+    return QStringLiteral("calcolatore.html");
+}
+
+void Form1::SetupWindow(QWidget *window)
+{
+    ui = std::make_unique<Ui::Form1>();
+    ui->setupUi(window);
+    // A fixed dialog: title and close box only, not resizable.
+    window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+
+    QPalette ground = window->palette();
+    ground.setColor(QPalette::Window, ColourFromValue(kSfondoFinestra));
+    window->setPalette(ground);
+    window->setAutoFillBackground(true);
+
+    SetPointSize(window, 8.25);
+    SetPointSize(ui->Label2, 13.5);
+    SetPointSize(ui->LblFT, 13.5);
+    SetPointSize(ui->LblC1, 9.75);
+    SetPointSize(ui->LblC2, 9.75);
+    SetPointSize(ui->CmdKalc, 9.75);
+
+    // The heading is opaque in the window's colour; every other label lets the
+    // drawings show through.
+    SetBackColour(ui->Label2, kSfondoFinestra);
+    SetForeColour(ui->Label2, kTestoFinestra);
+
+    const std::array modeButtons{ui->Cmd1, ui->Cmd2, ui->Cmd3, ui->Cmd4, ui->Cmd5, ui->Cmd6, ui->Cmd7};
+    for (QPushButton *button : modeButtons) {
+        SetBackColour(button, kGrigio);
+        button->installEventFilter(this);
+    }
+    SetBackColour(ui->CmdKalc, kGrigio);
+    SetBackColour(ui->Command1, kGrigio);
+
+    ConnectHandler(ui->Cmd1, &QPushButton::clicked, this, &Form1::Cmd1_Click);
+    ConnectHandler(ui->Cmd2, &QPushButton::clicked, this, &Form1::Cmd2_Click);
+    ConnectHandler(ui->Cmd3, &QPushButton::clicked, this, &Form1::Cmd3_Click);
+    ConnectHandler(ui->Cmd4, &QPushButton::clicked, this, &Form1::Cmd4_Click);
+    ConnectHandler(ui->Cmd5, &QPushButton::clicked, this, &Form1::Cmd5_Click);
+    ConnectHandler(ui->Cmd6, &QPushButton::clicked, this, &Form1::Cmd6_Click);
+    ConnectHandler(ui->Cmd7, &QPushButton::clicked, this, &Form1::Cmd7_Click);
+    ConnectHandler(ui->CmdKalc, &QPushButton::clicked, this, &Form1::CmdKalc_Click);
+    ConnectHandler(ui->Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+}
+
+void Form1::ReleaseWindow()
+{
+    ui.reset();
+}
+
+void Form1::Form_Load()
+{
+    SetHelpFile(QStringLiteral("solenoria.hlp"));
+    CaricaValoriC(ValoriC);
+    AzzeraSelezione();
+    ui->Image1->setVisible(true);
+}
+
+void Form1::AzzeraSelezione()
+{
+    for (QPushButton *button : {ui->Cmd1, ui->Cmd2, ui->Cmd3, ui->Cmd4, ui->Cmd5, ui->Cmd6, ui->Cmd7})
+        SetBackColour(button, kGrigio);
+    for (QWidget *box : {ui->Text1, ui->Text2, ui->Text3, ui->Text4, ui->Text5, ui->Text6})
+        box->setVisible(false);
+    for (QWidget *label : {ui->Lblindu, ui->Lblfreq, ui->Lblcap, ui->LblSpi, ui->LblSup, ui->LblLun, ui->LblC1,
+                           ui->LblC2, ui->LblFT})
+        label->setVisible(false);
+    ui->Image1->setVisible(false);
+    ui->Image3->setVisible(false);
+}
+
+void Form1::ScegliModo(QPushButton *button, std::int16_t modo, std::initializer_list<QWidget *> ingressi,
+                       const QString &risultato, QWidget *figura)
+{
+    AzzeraSelezione();
+    SetBackColour(button, ParseColour(kEvidenziato));
+    Modo = modo;
+    for (QWidget *ingresso : ingressi)
+        ingresso->setVisible(true);
+    ui->Risultato->setText(risultato);
+    figura->setVisible(true);
+}
+
+void Form1::Cmd1_Click()
+{
+    ScegliModo(ui->Cmd1, 1, {ui->Text2, ui->Text1, ui->Lblindu, ui->Lblcap}, QStringLiteral("Frequenza Mhz"),
+               ui->Image1);
+}
+
+void Form1::Cmd2_Click()
+{
+    ScegliModo(ui->Cmd2, 2, {ui->Text2, ui->Text3, ui->Lblfreq, ui->Lblcap}, QStringLiteral("Induttanza µHenry"),
+               ui->Image1);
+}
+
+void Form1::Cmd3_Click()
+{
+    ScegliModo(ui->Cmd3, 3, {ui->Text1, ui->Text3, ui->Lblfreq, ui->Lblindu}, QStringLiteral("Capacità PF"),
+               ui->Image1);
+}
+
+void Form1::Cmd4_Click()
+{
+    ScegliModo(ui->Cmd4, 4, {ui->LblLun, ui->LblSpi, ui->LblSup, ui->Text4, ui->Text5, ui->Text6},
+               QStringLiteral("Induttanza µHenry"), ui->Image1);
+}
+
+void Form1::Cmd5_Click()
+{
+    ScegliModo(ui->Cmd5, 5, {ui->Text1, ui->Text4, ui->Text6, ui->Lblindu, ui->LblSup, ui->LblLun},
+               QStringLiteral("Spire n."), ui->Image1);
+}
+
+void Form1::Cmd6_Click()
+{
+    ScegliModo(ui->Cmd6, 6,
+               {ui->Text2, ui->Text3, ui->Text4, ui->Text6, ui->Lblfreq, ui->Lblcap, ui->LblSup, ui->LblLun},
+               QStringLiteral("Spire n."), ui->Image1);
+}
+
+void Form1::Cmd7_Click()
+{
+    // The low-pass values stay hidden until a computation fills them.
+    ScegliModo(ui->Cmd7, 7, {ui->Text3, ui->Lblfreq}, QStringLiteral("Freq. taglio Mhz"), ui->Image3);
+}
+
+void Form1::CmdKalc_Click()
+{
+    const TestiIngresso testi{ui->Text1->text(), ui->Text2->text(), ui->Text3->text(),
+                              ui->Text4->text(), ui->Text5->text(), ui->Text6->text()};
+    const EsitoCalcolo esito = EseguiCalcolo(Modo, ValoriC, testi, QLocale());
+    if (esito.messaggio) {
+        // A refused computation leaves every output as it was.
+        MsgBox(esito.testoMessaggio, esito.critico ? MsgBoxStyle::Critical : MsgBoxStyle::OkOnly);
+        return;
+    }
+    ui->SEO->setText(esito.SEO);
+    if (esito.passaBasso) {
+        ui->LblC1->setVisible(true);
+        ui->LblC2->setVisible(true);
+        ui->LblFT->setVisible(true);
+        // Both capacitors of the filter take the same standard value.
+        ui->LblC1->setText(esito.LblC1);
+        ui->LblC2->setText(esito.LblC2);
+        ui->LblFT->setText(esito.LblFT);
+    }
+}
+
+void Form1::Command1_Click()
+{
+    Unload();
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Paint && ui) {
+        for (QPushButton *button : {ui->Cmd1, ui->Cmd2, ui->Cmd3, ui->Cmd4, ui->Cmd5, ui->Cmd6, ui->Cmd7}) {
+            if (watched == button) {
+                PaintModeButton(button);
+                return true;
+            }
+        }
+    }
+    return FormBase::eventFilter(watched, event);
+}
+
+// The mode captions are longer than their buttons are wide. A run of blanks
+// separates the calculation's name from the data it needs; the name stands on
+// the first line and the data on the second, centred, each line wrapping
+// further at its blanks if it must, where a plain push button would cut the
+// caption off. The caption itself stays as the definition gives it.
+void Form1::PaintModeButton(QPushButton *button)
+{
+    static const QRegularExpression blanks(QStringLiteral(" {2,}"));
+    QString caption = button->text();
+    const QRegularExpressionMatch gap = blanks.match(caption);
+    if (gap.hasMatch())
+        caption = caption.left(gap.capturedStart()) + u'\n' + caption.mid(gap.capturedEnd());
+
+    QStylePainter painter(button);
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.state |= button->isDown() ? QStyle::State_Sunken : QStyle::State_Raised;
+    painter.drawControl(QStyle::CE_PushButton, option);
+    const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    painter.drawItemText(contents.adjusted(3, 0, -3, 0), Qt::AlignCenter | Qt::TextWordWrap, option.palette,
+                         button->isEnabled(), caption, QPalette::ButtonText);
+}
