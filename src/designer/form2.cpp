@@ -1,0 +1,440 @@
+#include "designer/form2.h"
+
+#include "designer/ricalcolo.h"
+#include "ui_Form2.h"
+
+#include "foundation/checkedmath.h"
+#include "foundation/format.h"
+#include "foundation/handlerguard.h"
+#include "foundation/localenumber.h"
+#include "foundation/toolkit.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+
+namespace {
+
+// Bounds of the steps, in the unit of each quantity: a decrease by 1 (or 0.5)
+// needs a value above `sotto`, a decrease by 10 a value above `sotto10`, any
+// increase a value below `sopra`.
+struct Limiti
+{
+    double sotto;
+    double sotto10;
+    double sopra;
+};
+constexpr Limiti kDiametro{4, 10, 1000};
+constexpr Limiti kLunghezza{1, 10, 500};
+constexpr Limiti kSpire{1, 10, 500};
+constexpr Limiti kCapacita{1, 10, 2000};
+
+// The definition can only hold whole point sizes; the fractional sizes of its
+// fonts (8.25, 9.75, 13.5) travel in a "pointSizeF" property and are set here.
+void ApplicaCorpiFrazionari(QWidget *window)
+{
+    QList<QWidget *> widgets{window};
+    widgets += window->findChildren<QWidget *>();
+    for (QWidget *widget : widgets) {
+        const QVariant size = widget->property("pointSizeF");
+        if (!size.isValid())
+            continue;
+        QFont font = widget->font();
+        font.setPointSizeF(size.toDouble());
+        widget->setFont(font);
+    }
+}
+
+} // namespace
+
+Form2::Form2() = default;
+
+Form2::~Form2() = default;
+
+QString Form2::HelpPage() const
+{
+    return QStringLiteral("progettista.html");
+}
+
+void Form2::SetupWindow(QWidget *window)
+{
+    ui = std::make_unique<Ui::Form2>();
+    ui->setupUi(window);
+    ApplicaCorpiFrazionari(window);
+    // The window opens with the focus in the first field of the tab order.
+    ui->DiamSup->setFocus();
+
+    ConnectHandler(ui->CmdCalc, &QPushButton::clicked, this, &Form2::CmdCalc_Click);
+    ConnectHandler(ui->Cmdmeno1, &QPushButton::clicked, this, &Form2::Cmdmeno1_Click);
+    ConnectHandler(ui->Cmdpiu1, &QPushButton::clicked, this, &Form2::Cmdpiu1_Click);
+    ConnectHandler(ui->meno05, &QPushButton::clicked, this, &Form2::meno05_Click);
+    ConnectHandler(ui->piu05, &QPushButton::clicked, this, &Form2::piu05_Click);
+    ConnectHandler(ui->meno10a, &QPushButton::clicked, this, &Form2::meno10a_Click);
+    ConnectHandler(ui->meno10b, &QPushButton::clicked, this, &Form2::meno10b_Click);
+    ConnectHandler(ui->meno10c, &QPushButton::clicked, this, &Form2::meno10c_Click);
+    ConnectHandler(ui->meno10d, &QPushButton::clicked, this, &Form2::meno10d_Click);
+    ConnectHandler(ui->meno10e, &QPushButton::clicked, this, &Form2::meno10e_Click);
+    ConnectHandler(ui->piu10a, &QPushButton::clicked, this, &Form2::piu10a_Click);
+    ConnectHandler(ui->piu10b, &QPushButton::clicked, this, &Form2::piu10b_Click);
+    ConnectHandler(ui->piu10c, &QPushButton::clicked, this, &Form2::piu10c_Click);
+    ConnectHandler(ui->piu10d, &QPushButton::clicked, this, &Form2::piu10d_Click);
+    ConnectHandler(ui->piu10e, &QPushButton::clicked, this, &Form2::piu10e_Click);
+    // Any change of the lock's value, by the user or by code, runs its handler.
+    ConnectHandler(ui->Aggancia, &QCheckBox::stateChanged, this, &Form2::Aggancia_Click);
+    ConnectHandler(ui->CmdBlock, &QPushButton::clicked, this, &Form2::CmdBlock_Click);
+    ConnectHandler(ui->Cmdesci, &QPushButton::clicked, this, &Form2::Cmdesci_Click);
+
+    // A line edit has no click of its own: the window watches the mouse in the
+    // five fields and raises their clicks.
+    for (QLineEdit *campo : {ui->DiamSup, ui->LunBob, ui->Spire, ui->Cap1, ui->Cap2})
+        campo->installEventFilter(this);
+}
+
+void Form2::ReleaseWindow()
+{
+    m_premuto = nullptr;
+    ui.reset();
+}
+
+bool Form2::eventFilter(QObject *watched, QEvent *event)
+{
+    if (ui && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        auto *campo = qobject_cast<QLineEdit *>(watched);
+        if (campo && mouse->button() == Qt::LeftButton) {
+            if (event->type() == QEvent::MouseButtonPress) {
+                m_premuto = campo;
+            } else if (m_premuto == campo) {
+                m_premuto = nullptr;
+                if (campo->rect().contains(mouse->position().toPoint())) {
+                    void (Form2::*handler)() = nullptr;
+                    if (campo == ui->DiamSup)
+                        handler = &Form2::DiamSup_Click;
+                    else if (campo == ui->LunBob)
+                        handler = &Form2::LunBob_Click;
+                    else if (campo == ui->Spire)
+                        handler = &Form2::Spire_Click;
+                    else if (campo == ui->Cap1)
+                        handler = &Form2::Cap1_Click;
+                    else if (campo == ui->Cap2)
+                        handler = &Form2::Cap2_Click;
+                    if (handler)
+                        Guard([&] { (this->*handler)(); });
+                }
+            }
+        }
+    }
+    return FormBase::eventFilter(watched, event);
+}
+
+void Form2::Form_Load()
+{
+    SetHelpFile(QStringLiteral("solenoria.hlp"));
+
+    // The lock starts released; the check box already holds 0, so no click runs.
+    ui->Aggancia->setCheckState(Qt::Unchecked);
+    ui->Image2->setVisible(false);
+    ui->Image1->setVisible(true);
+
+    Diametro = std::int16_t{40};
+    Lunghezza = std::int16_t{55};
+    NumSpire = std::int16_t{110};
+    Capacita1 = std::int16_t{365};
+    Capacita2 = std::int16_t{35};
+    ImpostaCampi();
+    Ricalcola();
+}
+
+void Form2::ImpostaCampi()
+{
+    ui->Spire->setText(NumSpire.ToText());
+    ui->DiamSup->setText(Diametro.ToText());
+    ui->LunBob->setText(Lunghezza.ToText());
+    ui->Cap1->setText(Capacita1.ToText());
+    ui->Cap2->setText(Capacita2.ToText());
+}
+
+// Reads the five fields and shows every result as soon as it is known, so a
+// fault at one step leaves the results before it on show.
+void Form2::Ricalcola()
+{
+    Diametro = ui->DiamSup->text();
+    NumSpire = ui->Spire->text();
+    Lunghezza = ui->LunBob->text();
+    Capacita1 = ui->Cap1->text();
+    Capacita2 = ui->Cap2->text();
+
+    const double spaziatura = Ricalcolo::Spaziatura(Lunghezza, NumSpire);
+    Spaziatura = spaziatura;
+    ui->Spaz->setText(Format(spaziatura, QStringLiteral("##0.00")));
+
+    const double induttanza = Ricalcolo::Induttanza(Diametro, NumSpire, Lunghezza);
+    ui->MicroH->setText(Format(induttanza, QStringLiteral("##,##0.000")));
+
+    // A capacitance that is not above zero leaves a single blank.
+    const std::optional<double> frequenza1 = Ricalcolo::Frequenza(induttanza, Capacita1);
+    ui->Freq1->setText(frequenza1 ? Format(*frequenza1, QStringLiteral("###.000")) : QStringLiteral(" "));
+
+    const std::optional<double> frequenza2 = Ricalcolo::Frequenza(induttanza, Capacita2);
+    ui->Freq2->setText(frequenza2 ? Format(*frequenza2, QStringLiteral("###.000")) : QStringLiteral(" "));
+
+    ui->FiloCm->setText(Format(Ricalcolo::Filo(Diametro, NumSpire, Lunghezza), QStringLiteral("##0.000")));
+
+    if (const std::optional<double> lato = Ricalcolo::LatoQuadro(Diametro)) {
+        const Variante latoTesto = Variante(QStringLiteral("lato cm ")) + Variante(Format(*lato, QStringLiteral("##0.0")));
+        ui->Label9->setText(latoTesto.ToText());
+        const double diagonale = Ricalcolo::DiagonaleQuadro(*lato);
+        const Variante diagonaleTesto =
+            Variante(QStringLiteral("diagon. cm ")) + Variante(Format(diagonale, QStringLiteral("##0.0")));
+        ui->Label10->setText(diagonaleTesto.ToText());
+    } else {
+        ui->Label9->setText(QString());
+        ui->Label10->setText(QString());
+    }
+}
+
+bool Form2::Passo(QLineEdit *campo, double passo, double limite)
+{
+    const double valore = ParseLocaleNumber(campo->text());
+    const bool ammesso = passo < 0 ? valore > limite : valore < limite;
+    if (!ammesso)
+        return false;
+    campo->setText(FormatLocaleNumber(Add(ParseLocaleNumber(campo->text()), passo)));
+    return true;
+}
+
+bool Form2::Agganciato() const
+{
+    return ui->Aggancia->checkState() == Qt::Checked;
+}
+
+// Square coils keep the length equal to the diameter.
+void Form2::DopoDiametro()
+{
+    if (ui->Option6->isChecked())
+        ui->LunBob->setText(ui->DiamSup->text());
+}
+
+// A new length with the same turns is a new spacing, so the lock lets go;
+// square coils then carry the length over to the diameter.
+void Form2::DopoLunghezza()
+{
+    if (Agganciato())
+        CmdBlock_Click();
+    if (ui->Option6->isChecked())
+        ui->DiamSup->setText(ui->LunBob->text());
+}
+
+// Locked, the coil keeps the spacing of the last recalculation and its length
+// follows the turns.
+void Form2::DopoSpire()
+{
+    if (Agganciato()) {
+        const double lunghezza = Multiply(ParseLocaleNumber(ui->Spire->text()), Spaziatura.ToDouble());
+        ui->LunBob->setText(FormatLocaleNumber(lunghezza));
+    }
+}
+
+void Form2::CmdCalc_Click()
+{
+    Ricalcola();
+}
+
+void Form2::Cmdmeno1_Click()
+{
+    if (ui->Option1->isChecked()) {
+        Passo(ui->DiamSup, -1, kDiametro.sotto);
+        DopoDiametro();
+    } else if (ui->Option2->isChecked()) {
+        Passo(ui->LunBob, -1, kLunghezza.sotto);
+        DopoLunghezza();
+    } else if (ui->Option3->isChecked()) {
+        Passo(ui->Spire, -1, kSpire.sotto);
+        DopoSpire();
+    } else if (ui->Option4->isChecked()) {
+        Passo(ui->Cap1, -1, kCapacita.sotto);
+    } else if (ui->Option5->isChecked()) {
+        Passo(ui->Cap2, -1, kCapacita.sotto);
+    }
+    Ricalcola();
+}
+
+void Form2::Cmdpiu1_Click()
+{
+    if (ui->Option1->isChecked()) {
+        Passo(ui->DiamSup, 1, kDiametro.sopra);
+        DopoDiametro();
+    } else if (ui->Option2->isChecked()) {
+        Passo(ui->LunBob, 1, kLunghezza.sopra);
+        DopoLunghezza();
+    } else if (ui->Option3->isChecked()) {
+        Passo(ui->Spire, 1, kSpire.sopra);
+        DopoSpire();
+    } else if (ui->Option4->isChecked()) {
+        Passo(ui->Cap1, 1, kCapacita.sopra);
+    } else if (ui->Option5->isChecked()) {
+        Passo(ui->Cap2, 1, kCapacita.sopra);
+    }
+    Ricalcola();
+}
+
+// The half-millimetre steps fine-tune the diameter alone: no selection, no
+// square-coil copy.
+void Form2::meno05_Click()
+{
+    Passo(ui->DiamSup, -0.5, kDiametro.sotto);
+    Ricalcola();
+}
+
+void Form2::piu05_Click()
+{
+    Passo(ui->DiamSup, 0.5, kDiametro.sopra);
+    Ricalcola();
+}
+
+void Form2::meno10a_Click()
+{
+    const bool fatto = Passo(ui->DiamSup, -10, kDiametro.sotto10);
+    ui->Option1->setChecked(true);
+    DopoDiametro();
+    if (fatto)
+        Ricalcola();
+}
+
+void Form2::piu10a_Click()
+{
+    const bool fatto = Passo(ui->DiamSup, 10, kDiametro.sopra);
+    ui->Option1->setChecked(true);
+    DopoDiametro();
+    if (fatto)
+        Ricalcola();
+}
+
+void Form2::meno10b_Click()
+{
+    Passo(ui->LunBob, -10, kLunghezza.sotto10);
+    DopoLunghezza();
+    ui->Option2->setChecked(true);
+    Ricalcola();
+}
+
+void Form2::piu10b_Click()
+{
+    Passo(ui->LunBob, 10, kLunghezza.sopra);
+    DopoLunghezza();
+    ui->Option2->setChecked(true);
+    Ricalcola();
+}
+
+void Form2::meno10c_Click()
+{
+    Passo(ui->Spire, -10, kSpire.sotto10);
+    DopoSpire();
+    ui->Option3->setChecked(true);
+    Ricalcola();
+}
+
+void Form2::piu10c_Click()
+{
+    Passo(ui->Spire, 10, kSpire.sopra);
+    DopoSpire();
+    ui->Option3->setChecked(true);
+    Ricalcola();
+}
+
+void Form2::meno10d_Click()
+{
+    if (Passo(ui->Cap1, -10, kCapacita.sotto10))
+        Ricalcola();
+    ui->Option4->setChecked(true);
+}
+
+void Form2::piu10d_Click()
+{
+    if (Passo(ui->Cap1, 10, kCapacita.sopra))
+        Ricalcola();
+    ui->Option4->setChecked(true);
+}
+
+void Form2::meno10e_Click()
+{
+    if (Passo(ui->Cap2, -10, kCapacita.sotto10))
+        Ricalcola();
+    ui->Option5->setChecked(true);
+}
+
+void Form2::piu10e_Click()
+{
+    if (Passo(ui->Cap2, 10, kCapacita.sopra))
+        Ricalcola();
+    ui->Option5->setChecked(true);
+}
+
+void Form2::DiamSup_Click()
+{
+    ui->Option1->setChecked(true);
+}
+
+void Form2::LunBob_Click()
+{
+    ui->Option2->setChecked(true);
+    if (Agganciato())
+        CmdBlock_Click();
+}
+
+void Form2::Spire_Click()
+{
+    ui->Option3->setChecked(true);
+}
+
+void Form2::Cap1_Click()
+{
+    ui->Option4->setChecked(true);
+}
+
+void Form2::Cap2_Click()
+{
+    ui->Option5->setChecked(true);
+}
+
+void Form2::Aggancia_Click()
+{
+    switch (ui->Aggancia->checkState()) {
+    case Qt::Checked:
+        ui->Image1->setVisible(false);
+        ui->Image2->setVisible(true);
+        ui->Aggancia->setText(QStringLiteral("Spaziatura agganciata"));
+        ui->Spire->setFocus();
+        break;
+    case Qt::Unchecked:
+        ui->Image2->setVisible(false);
+        ui->Image1->setVisible(true);
+        ui->Aggancia->setText(QStringLiteral("Spaziatura sganciata"));
+        break;
+    default:
+        break;
+    }
+}
+
+void Form2::CmdBlock_Click()
+{
+    switch (ui->Aggancia->checkState()) {
+    case Qt::Unchecked:
+        ui->Aggancia->setCheckState(Qt::Checked);
+        ui->Image1->setVisible(false);
+        ui->Image2->setVisible(true);
+        ui->Spire->setFocus();
+        break;
+    case Qt::Checked:
+        ui->Aggancia->setCheckState(Qt::Unchecked);
+        ui->Image2->setVisible(false);
+        ui->Image1->setVisible(true);
+        break;
+    default:
+        break;
+    }
+}
+
+void Form2::Cmdesci_Click()
+{
+    Unload();
+}

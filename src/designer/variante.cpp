@@ -1,0 +1,29 @@
+#include "designer/variante.h"
+
+#include "foundation/checkedmath.h"
+#include "foundation/localenumber.h"
+
+double Variante::ToDouble(const QLocale &locale) const
+{
+    if (const auto *whole = std::get_if<std::int16_t>(&m_value))
+        return *whole;
+    if (const auto *number = std::get_if<double>(&m_value))
+        return *number;
+    return ParseLocaleNumber(std::get<QString>(m_value), locale);
+}
+
+QString Variante::ToText(const QLocale &locale) const
+{
+    if (const auto *whole = std::get_if<std::int16_t>(&m_value))
+        return QString::number(*whole);
+    if (const auto *number = std::get_if<double>(&m_value))
+        return FormatLocaleNumber(*number, locale);
+    return std::get<QString>(m_value);
+}
+
+Variante operator+(const Variante &a, const Variante &b)
+{
+    if (a.IsText() && b.IsText())
+        return Variante(std::get<QString>(a.m_value) + std::get<QString>(b.m_value));
+    return Variante(Add(a.ToDouble(), b.ToDouble()));
+}
