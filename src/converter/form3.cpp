@@ -1,0 +1,216 @@
+#include "converter/form3.h"
+
+#include "converter/conversione.h"
+#include "foundation/checkedmath.h"
+#include "foundation/format.h"
+#include "foundation/handlerguard.h"
+#include "foundation/messages.h"
+#include "foundation/program.h"
+#include "foundation/toolkit.h"
+#include "foundation/val.h"
+
+#include "ui_Form3.h"
+
+#include <QKeyEvent>
+
+namespace {
+
+const QString kLunghezzaDaCorreggere = QStringLiteral(
+    "La lunghezza della bobina di partenza deve essere maggiore di zero: "
+    "correggere il valore di \"Lunghezza bobina mm\" nei dati di partenza.");
+const QString kSpaziaturaDaCorreggere = QStringLiteral(
+    "La spaziatura di partenza (lunghezza diviso spire) deve essere maggiore di zero: "
+    "correggere il numero delle \"Spire\" o la \"Lunghezza bobina mm\" nei dati di partenza.");
+const QString kRicercaInterrotta = QStringLiteral(
+    "Dopo %1 tentativi la ricerca non ha raggiunto l'induttanza di partenza ed è stata interrotta: "
+    "controllare i dati di partenza e il nuovo diametro.");
+
+void SetPointSize(QWidget *widget, double points)
+{
+    QFont font = widget->font();
+    font.setPointSizeF(points);
+    widget->setFont(font);
+}
+
+// The character code a key press delivers: Ctrl with a letter gives the
+// control character (Ctrl+A is 1), other keys their first character, 0 none.
+int CharacterCode(const QKeyEvent *event)
+{
+    if ((event->modifiers() & Qt::ControlModifier) && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z)
+        return event->key() - Qt::Key_A + 1;
+    const QString text = event->text();
+    return text.isEmpty() ? 0 : text.at(0).unicode();
+}
+
+} // namespace
+
+Form3::Form3() = default;
+
+Form3::~Form3() = default;
+
+QString Form3::HelpPage() const
+{
+    return QStringLiteral("convertitore.html");
+}
+
+void Form3::SetupWindow(QWidget *window)
+{
+    ui = std::make_unique<Ui::Form3>();
+    ui->setupUi(window);
+
+    // The window definition's captions at 9.75 and 14.25 points; Designer keeps
+    // whole points only.
+    for (QWidget *caption : {ui->Label1, ui->Label2, ui->Label3, ui->Label4, ui->Label5, ui->Label6, ui->Label7,
+                             ui->Label8, ui->Label9, ui->Label10, ui->Label13})
+        SetPointSize(caption, 9.75);
+    SetPointSize(ui->Label11, 14.25);
+    SetPointSize(ui->Label12, 14.25);
+
+    ConnectHandler(ui->Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+    ConnectHandler(ui->Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
+    ConnectHandler(ui->VScroll1, &QScrollBar::valueChanged, this, &Form3::VScroll1_Change);
+    ConnectHandler(ui->VScroll2, &QScrollBar::valueChanged, this, &Form3::VScroll2_Change);
+    ui->VScroll1->installEventFilter(this);
+    ui->VScroll2->installEventFilter(this);
+
+    ui->TextDIA2->setFocus();
+}
+
+void Form3::ReleaseWindow()
+{
+    ui.reset();
+}
+
+void Form3::Form_Load()
+{
+    SetHelpFile(QStringLiteral("solenoria.hlp"));
+}
+
+void Form3::Command1_Click()
+{
+    std::array<Quantity, 3> SPI{};
+    std::array<Quantity, 3> LUN{};
+    Quantity SPZ;
+    Quantity spirePrecedenti;
+
+    SPI[1] = ToQuantity(Val(ui->TextSPI->text()));
+    DIA[1] = ToQuantity(Val(ui->TextDIA1->text()));
+    // What the box holds is replaced by the computed spacing below.
+    SPZ = ToQuantity(Val(ui->TextSPZ->text()));
+    DIA[2] = ToQuantity(Val(ui->TextDIA2->text()));
+    LUN[1] = ToQuantity(Val(ui->TextLUN->text()));
+
+    ui->TextLUN->setText(Format(LUN[1], QStringLiteral("###")));
+    SPZ = Spacing(LUN[1], SPI[1]);
+    ui->TextSPZ->setText(Format(SPZ, QStringLiteral("#0.00")));
+    IND[1] = CoilInductance(SPI[1], DIA[1], LUN[1]);
+    ui->TextIND->setText(Format(IND[1], QStringLiteral("#,##0.000")));
+
+    // Without a length the length estimate never grows and the search would
+    // compute the same pass for ever.
+    if (Compare(LUN[1], 0.0) <= 0) {
+        MsgBox(kLunghezzaDaCorreggere);
+        return;
+    }
+    if (Compare(SPZ, 0.0) <= 0) {
+        MsgBox(kSpaziaturaDaCorreggere);
+        return;
+    }
+
+    // The search: each pass solves the coil formula for the turns with the
+    // length estimate of the pass before, until the new inductance reaches the
+    // departure one. The bars are written inside the pass and their change
+    // notifications recompute the labels from the bars at once.
+    m_hasConversion = true;
+    m_passes.clear();
+    LUN[2] = Quantity();
+    for (int pass = 1;; ++pass) {
+        SPI[2] = TurnsForInductance(IND[1], DIA[2], LUN[2]);
+        SPI[2] = CutToTenth(SPI[2]);
+        // A pass that finds no more turns than the one before would repeat
+        // itself for ever, its inductance still short: go on by a tenth of a turn.
+        if (pass > 1 && SPI[2] <= spirePrecedenti)
+            SPI[2] = spirePrecedenti + ToQuantity(0.1);
+        ui->LabelSPI->setText(Format(SPI[2], QStringLiteral("##0.00")));
+        SetScrollValue(ui->VScroll1, Halves(SPI[2]));
+        LUN[2] = SPI[2] * SPZ;
+        ui->LabelLUN->setText(Format(LUN[2], QStringLiteral("###")));
+        SetScrollValue(ui->VScroll2, Halves(LUN[2]));
+        IND[2] = CoilInductance(SPI[2], DIA[2], LUN[2]);
+        ui->LabelIND2->setText(Format(IND[2], QStringLiteral("#,##0.000")));
+        m_passes.append({SPI[2], LUN[2], IND[2]});
+        if (IND[2] >= IND[1])
+            break;
+        if (pass == kMaxSearchPasses) {
+            MsgBox(kRicercaInterrotta.arg(kMaxSearchPasses));
+            return;
+        }
+        spirePrecedenti = SPI[2];
+        // The half turn only lengthens the estimate; the next pass computes the turns afresh.
+        SPI[2] = ToQuantity(Add(FromQuantity(SPI[2]), 0.5));
+        LUN[2] = SPI[2] * SPZ;
+    }
+
+    // The wire is cut for the last coil that stayed below the departure
+    // inductance; the labels and bars keep the pass that reached it.
+    SPI[2] = spirePrecedenti;
+    LUN[2] = SPI[2] * SPZ;
+    const Quantity filo = WireLength(SPI[2], DIA[2], LUN[2]);
+    ui->FiloCm->setText(Format(filo, QStringLiteral("##0.000")));
+}
+
+void Form3::Command2_Click()
+{
+    Unload();
+}
+
+void Form3::VScroll1_Change()
+{
+    if (m_hasConversion)
+        RicalcolaScroll();
+}
+
+void Form3::VScroll2_Change()
+{
+    if (m_hasConversion)
+        RicalcolaScroll();
+}
+
+void Form3::VScroll1_KeyPress(int KeyAscii)
+{
+    if (KeyAscii == 1)
+        Program::instance().End();
+}
+
+void Form3::VScroll2_KeyPress(int KeyAscii)
+{
+    if (KeyAscii == 1)
+        Program::instance().End();
+}
+
+void Form3::RicalcolaScroll()
+{
+    const int v1 = ui->VScroll1->value();
+    const int v2 = ui->VScroll2->value();
+    IND[2] = ScrollInductance(DIA[2], v1, v2);
+    ui->LabelIND2->setText(Format(IND[2], QStringLiteral("#,##0.000")));
+    ui->LabelSPI->setText(Format(Divide(ui->VScroll1->value(), 2.0), QStringLiteral("##0.00")));
+    ui->LabelSPZ->setText(
+        Format(ScrollSpacing(ui->VScroll1->value(), ui->VScroll2->value()), QStringLiteral("#0.00")));
+    ui->LabelLUN->setText(Format(Divide(ui->VScroll2->value(), 2.0), QStringLiteral("##0.0")));
+}
+
+bool Form3::eventFilter(QObject *watched, QEvent *event)
+{
+    if (ui && event->type() == QEvent::KeyPress && (watched == ui->VScroll1 || watched == ui->VScroll2)) {
+        const int code = CharacterCode(static_cast<QKeyEvent *>(event));
+        if (code != 0) {
+            const bool first = watched == ui->VScroll1;
+            Guard([&] { first ? VScroll1_KeyPress(code) : VScroll2_KeyPress(code); });
+            // The program has ended; the bar has nothing left to do with the key.
+            if (code == 1)
+                return true;
+        }
+    }
+    return FormBase::eventFilter(watched, event);
+}

@@ -1,0 +1,61 @@
+// Program 3, the diameter converter: the window object of Form3. From a known
+// coil (diameter, turns, length) it computes the inductance and searches the
+// turns and length that give the same inductance on a former of another
+// diameter, keeping the spacing; two scroll bars then fine-tune the new turns
+// and length by half a turn and half a millimetre.
+#pragma once
+
+#include "converter/conversione.h"
+#include "foundation/formbase.h"
+#include "foundation/quantity.h"
+
+#include <QList>
+#include <array>
+#include <memory>
+
+namespace Ui {
+class Form3;
+}
+
+class Form3 : public FormBase
+{
+    Q_OBJECT
+public:
+    Form3();
+    ~Form3() override;
+
+    QString HelpPage() const override;
+
+    // The window state the conversions leave behind; index 1 is the departure
+    // coil, 2 the new one (index 0 is not used).
+    const std::array<Quantity, 3> &Diametri() const { return DIA; }
+    const std::array<Quantity, 3> &Induttanze() const { return IND; }
+    // How the last search went, pass by pass.
+    const QList<SearchPass> &UltimaRicerca() const { return m_passes; }
+
+protected:
+    void SetupWindow(QWidget *window) override;
+    void ReleaseWindow() override;
+    void Form_Load() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void Command1_Click();
+    void Command2_Click();
+    void VScroll1_Change();
+    void VScroll2_Change();
+    void VScroll1_KeyPress(int KeyAscii);
+    void VScroll2_KeyPress(int KeyAscii);
+    void RicalcolaScroll();
+
+    // Diameters (mm) and inductances (µH): [1] departure, [2] new. They outlive
+    // the window, so the bars of a reopened window use the last conversion.
+    std::array<Quantity, 3> DIA{};
+    std::array<Quantity, 3> IND{};
+    // Until the first search starts there is no new diameter for the bars to
+    // work with, and moving them does nothing.
+    bool m_hasConversion = false;
+    QList<SearchPass> m_passes;
+
+    std::unique_ptr<Ui::Form3> ui;
+};
