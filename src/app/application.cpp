@@ -1,0 +1,116 @@
+#include "app/application.h"
+
+#include "app/frmoptions.h"
+#include "calculator/form1.h"
+#include "converter/form3.h"
+#include "designer/form2.h"
+#include "foundation/program.h"
+#include "foundation/toolkit.h"
+
+#include <QApplication>
+
+namespace {
+Application *running = nullptr;
+}
+
+Application::Application()
+{
+    running = this;
+}
+
+Application::~Application()
+{
+    if (running == this)
+        running = nullptr;
+}
+
+void Application::ConfigureApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Solenorium"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Solenorium"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00.0001"));
+    QApplication::setOrganizationName(QStringLiteral("Solenorium"));
+    QApplication::setDesktopFileName(QStringLiteral("solenorium"));
+    // The program ends when its last window is unloaded, not when the last one is hidden.
+    QApplication::setQuitOnLastWindowClosed(false);
+    InstallFontSubstitutions();
+    SetHelpFile(QStringLiteral("SOLENORIA.HLP"));
+}
+
+Application *Application::Instance()
+{
+    return running;
+}
+
+void Application::Start()
+{
+    Menu().Show();
+}
+
+void Application::Watch(FormBase &form)
+{
+    connect(&form, &FormBase::Unloaded, this, &Application::FormUnloaded);
+}
+
+frmOptions &Application::Menu()
+{
+    if (!m_menu) {
+        m_menu = std::make_unique<frmOptions>(*this);
+        Watch(*m_menu);
+    }
+    return *m_menu;
+}
+
+Form1 &Application::Calculator()
+{
+    if (!m_form1) {
+        m_form1 = std::make_unique<Form1>();
+        Watch(*m_form1);
+    }
+    return *m_form1;
+}
+
+Form2 &Application::Designer()
+{
+    if (!m_form2) {
+        m_form2 = std::make_unique<Form2>();
+        Watch(*m_form2);
+    }
+    return *m_form2;
+}
+
+Form3 &Application::Converter()
+{
+    if (!m_form3) {
+        m_form3 = std::make_unique<Form3>();
+        Watch(*m_form3);
+    }
+    return *m_form3;
+}
+
+void Application::ShowForm1()
+{
+    Calculator().Show();
+}
+
+void Application::ShowForm2()
+{
+    Designer().Show();
+}
+
+void Application::ShowForm3()
+{
+    Converter().Show();
+}
+
+bool Application::AnyWindowLoaded() const
+{
+    return (m_menu && m_menu->IsLoaded()) || (m_form1 && m_form1->IsLoaded()) || (m_form2 && m_form2->IsLoaded())
+        || (m_form3 && m_form3->IsLoaded());
+}
+
+void Application::FormUnloaded()
+{
+    if (!AnyWindowLoaded())
+        Program::instance().End();
+}

@@ -1,0 +1,253 @@
+#include "app/frmoptions.h"
+
+#include "app/application.h"
+#include "app/testimenu.h"
+#include "foundation/colour.h"
+#include "foundation/handlerguard.h"
+#include "foundation/program.h"
+#include "foundation/toolkit.h"
+
+#include "ui_frmOptions.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+namespace {
+
+struct Scheda
+{
+    const char16_t *caption;
+    const char16_t *key;
+    const char16_t *tag;
+    const char16_t *toolTip;
+};
+
+// The five tabs of the strip, in order; the handlers use the index and the caption.
+constexpr Scheda kSchede[] = {
+    {u"ZORVEK", u"Prog0", u"1", u"Quello ero io"},
+    {u"Bobine-1", u"Prog1", u"2", u"Esegue il programma n. 1"},
+    {u"Bobine-2", u"Prog2", u"3", u"Esegue il programma bobine 2"},
+    {u"Diametri", u"Prog3", u"4", u"Il perchè di questi programmi"},
+    {u"Circa", u"Prog4", u"5", u"Il perchè di questi programmi"},
+};
+
+constexpr std::uint32_t kSfondo = 0x00C0E0FF;
+constexpr std::uint32_t kPulsante = 0x00E0E0E0;
+constexpr std::uint32_t kSfondoDiametri = 0x00C0FFC0;
+constexpr std::uint32_t kTestoDiametri = 0x00400000;
+constexpr std::uint32_t kSfondoCirca = 0x00C0FFFF;
+
+void setPointSize(QWidget *widget, qreal points)
+{
+    QFont font = widget->font();
+    font.setPointSizeF(points);
+    widget->setFont(font);
+}
+
+} // namespace
+
+frmOptions::frmOptions(Application &application)
+    : m_application(application)
+{
+}
+
+frmOptions::~frmOptions() = default;
+
+QString frmOptions::HelpPage() const
+{
+    return QStringLiteral("menu.html");
+}
+
+void frmOptions::SetupWindow(QWidget *window)
+{
+    m_ui = std::make_unique<Ui::frmOptions>();
+    m_ui->setupUi(window);
+    window->setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    SetBackColour(window, kSfondo);
+
+    QTabBar *tabs = m_ui->tbsOptions;
+    setPointSize(tabs, 9.75);
+    tabs->setDrawBase(false);
+    tabs->setExpanding(false);
+    for (const Scheda &scheda : kSchede) {
+        const int index = tabs->addTab(QString::fromUtf16(scheda.caption));
+        tabs->setTabToolTip(index, QString::fromUtf16(scheda.toolTip));
+        tabs->setTabData(index, QVariantMap{{QStringLiteral("key"), QString::fromUtf16(scheda.key)},
+                                            {QStringLiteral("tag"), QString::fromUtf16(scheda.tag)}});
+    }
+    tabs->setCurrentIndex(0);
+    // The page frame starts under the tabs, so the strip and its page read as one control.
+    const int tabHeight = tabs->sizeHint().height();
+    tabs->resize(tabs->width(), tabHeight);
+    // The strip reaches past the window's right edge; its page ends a pixel inside it.
+    m_ui->tbsOptionsPage->setGeometry(tabs->x(), tabs->y() + tabHeight - 1, window->width() - 1 - tabs->x(),
+                                      TwipsToPixels(5595) - tabHeight + 1);
+
+    setPointSize(m_ui->cmdOK, 8.25);
+    setPointSize(m_ui->cmdApply, 8.25);
+    SetBackColour(m_ui->cmdOK, kPulsante);
+    SetBackColour(m_ui->cmdApply, kPulsante);
+    SetBackColour(m_ui->Text2, kSfondoDiametri);
+    SetForeColour(m_ui->Text2, kTestoDiametri);
+    SetBackColour(m_ui->Text1, kSfondoCirca);
+    m_ui->Text2->setPlainText(TestoDiametri());
+    m_ui->Text1->setPlainText(TestoCirca());
+
+    ConnectHandler(tabs, &QTabBar::currentChanged, this, &frmOptions::tbsOptions_Click);
+    // A click on the tab that is already selected is a selection too.
+    connect(tabs, &QTabBar::tabBarClicked, this, [this](int index) {
+        if (m_ui && index == m_ui->tbsOptions->currentIndex())
+            Guard([this] { tbsOptions_Click(); });
+    });
+    ConnectHandler(m_ui->cmdOK, &QPushButton::clicked, this, &frmOptions::cmdOK_Click);
+    ConnectHandler(m_ui->cmdApply, &QPushButton::clicked, this, &frmOptions::cmdApply_Click);
+    qApp->installEventFilter(this);
+}
+
+void frmOptions::ReleaseWindow()
+{
+    qApp->removeEventFilter(this);
+    m_ui.reset();
+}
+
+void frmOptions::Form_Load()
+{
+    // The menu stands in the middle of the screen.
+    QWidget *window = Window();
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        const QSize outer = window->frameGeometry().size().expandedTo(window->size());
+        const float left = (static_cast<float>(area.width()) - static_cast<float>(outer.width())) / 2.0f;
+        const float top = (static_cast<float>(area.height()) - static_cast<float>(outer.height())) / 2.0f;
+        window->move(area.x() + static_cast<int>(left), area.y() + static_cast<int>(top));
+    }
+    m_ui->Picture1->setVisible(false);
+    m_ui->Text1->setVisible(false);
+    m_ui->Text2->setVisible(false);
+    m_ui->cmdOK->setVisible(false);
+    m_ui->Image1->setVisible(false);
+}
+
+void frmOptions::tbsOptions_Click()
+{
+    m_ui->cmdOK->setVisible(false);
+    m_ui->Image1->setVisible(false);
+    m_ui->Picture1->setVisible(false);
+    switch (m_ui->tbsOptions->currentIndex() + 1) {
+    case 1:
+        m_ui->Picture1->setGeometry(TwipsToPixels(450), TwipsToPixels(3000), TwipsToPixels(1300),
+                                    TwipsToPixels(1600));
+        m_ui->Picture1->setVisible(true);
+        m_ui->Image1->setVisible(true);
+        m_ui->Text1->setVisible(false);
+        m_ui->Text2->setVisible(false);
+        m_ui->cmdOK->setVisible(false);
+        break;
+    case 2:
+        m_application.ShowForm1();
+        m_ui->Picture1->setVisible(false);
+        m_ui->Text1->setVisible(false);
+        m_ui->Text2->setVisible(false);
+        break;
+    case 3:
+        m_application.ShowForm2();
+        m_ui->Picture1->setVisible(false);
+        m_ui->Text2->setVisible(false);
+        m_ui->Text1->setVisible(false);
+        break;
+    case 4:
+        m_ui->cmdOK->setVisible(true);
+        m_ui->cmdOK->setFocus();
+        m_ui->Text1->setVisible(false);
+        m_ui->Text2->setVisible(true);
+        break;
+    case 5:
+        m_ui->Text1->setVisible(true);
+        m_ui->Text2->setVisible(false);
+        break;
+    default:
+        break;
+    }
+}
+
+void frmOptions::cmdOK_Click()
+{
+    const QString caption = m_ui->tbsOptions->tabText(m_ui->tbsOptions->currentIndex());
+    if (caption == QLatin1String("Bobine-1"))
+        m_application.ShowForm1();
+    else if (caption == QLatin1String("Bobine-2"))
+        m_application.ShowForm2();
+    else if (caption == QLatin1String("Diametri"))
+        m_application.ShowForm3();
+}
+
+void frmOptions::cmdApply_Click()
+{
+    Unload();
+}
+
+void frmOptions::SelectTab(int index)
+{
+    // Selecting a tab from code raises its click, as a user's selection does.
+    m_ui->tbsOptions->setCurrentIndex(index - 1);
+}
+
+bool frmOptions::Form_KeyDown(int keyCode, int shift)
+{
+    constexpr int kTab = 9;
+    constexpr int kCtrl = 2;
+    if (keyCode != kTab || shift != kCtrl)
+        return false;
+    const int selected = m_ui->tbsOptions->currentIndex() + 1;
+    SelectTab(selected == m_ui->tbsOptions->count() ? 1 : selected + 1);
+    return true;
+}
+
+void frmOptions::Form_KeyPress(int keyAscii)
+{
+    if (keyAscii == 27)
+        Program::instance().End();
+}
+
+bool frmOptions::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && m_ui && watched->isWidgetType()
+        && static_cast<QWidget *>(watched)->window() == Window()) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        // Each key reaches the window once, through its focus widget.
+        if (watched != QApplication::focusWidget() && watched != Window())
+            return FormBase::eventFilter(watched, event);
+        int keyCode = key->key() == Qt::Key_Backtab ? 9 : key->key();
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+            keyCode = 9;
+        int shift = 0;
+        if (key->modifiers() & Qt::ShiftModifier)
+            shift |= 1;
+        if (key->modifiers() & Qt::ControlModifier)
+            shift |= 2;
+        if (key->modifiers() & Qt::AltModifier)
+            shift |= 4;
+        bool handled = false;
+        Guard([&] { handled = Form_KeyDown(keyCode, shift); });
+        if (handled)
+            return true;
+        int keyAscii = key->text().isEmpty() ? 0 : key->text().front().unicode();
+        if (key->key() == Qt::Key_Escape)
+            keyAscii = 27;
+        if (keyAscii != 0) {
+            Guard([&] { Form_KeyPress(keyAscii); });
+            if (keyAscii == 27)
+                return true;
+        }
+        // Enter presses the default button wherever the focus is, but on another button.
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && m_ui && m_ui->cmdOK->isVisible()
+            && !qobject_cast<QPushButton *>(QApplication::focusWidget())) {
+            m_ui->cmdOK->click();
+            return true;
+        }
+    }
+    return FormBase::eventFilter(watched, event);
+}

@@ -1,0 +1,46 @@
+// The menu window: a tab strip whose tabs open the calculator and the
+// designer, explain the converter and open it with "Vai al programma", and
+// tell why the programs exist. Esc ends the program, Ctrl+Tab steps the tabs.
+#pragma once
+
+#include "foundation/formbase.h"
+
+#include <memory>
+
+namespace Ui {
+class frmOptions;
+}
+class Application;
+class QKeyEvent;
+
+class frmOptions : public FormBase
+{
+    Q_OBJECT
+public:
+    explicit frmOptions(Application &application);
+    ~frmOptions() override;
+
+    QString HelpPage() const override;
+
+    // The loaded window's widgets, for the program's own use and for tests.
+    Ui::frmOptions *ui() const { return m_ui.get(); }
+
+protected:
+    void SetupWindow(QWidget *window) override;
+    void ReleaseWindow() override;
+    void Form_Load() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void tbsOptions_Click();
+    void cmdOK_Click();
+    void cmdApply_Click();
+    // Key preview: the window sees every key before its controls do.
+    bool Form_KeyDown(int keyCode, int shift);
+    void Form_KeyPress(int keyAscii);
+
+    void SelectTab(int index);
+
+    Application &m_application;
+    std::unique_ptr<Ui::frmOptions> m_ui;
+};
