@@ -1,19 +1,22 @@
 #include "foundation/svgimage.h"
 
-#include <QHash>
 #include <QPainter>
 #include <QPixmap>
 #include <QPixmapCache>
 #include <QSvgRenderer>
 
+#include <memory>
+#include <unordered_map>
+
 namespace {
+// One parsed picture per source, shared by every image that shows it.
 QSvgRenderer *rendererFor(const QString &source)
 {
-    static QHash<QString, QSvgRenderer *> renderers;
-    auto it = renderers.find(source);
-    if (it == renderers.end())
-        it = renderers.insert(source, new QSvgRenderer(source));
-    return it.value();
+    static std::unordered_map<QString, std::unique_ptr<QSvgRenderer>> renderers;
+    std::unique_ptr<QSvgRenderer> &renderer = renderers[source];
+    if (!renderer)
+        renderer = std::make_unique<QSvgRenderer>(source);
+    return renderer.get();
 }
 } // namespace
 
