@@ -8,6 +8,7 @@
 #include "foundation/toolkit.h"
 
 #include <QApplication>
+#include <QIcon>
 
 namespace {
 Application *running = nullptr;
@@ -31,6 +32,7 @@ void Application::ConfigureApplication()
     QApplication::setApplicationVersion(QStringLiteral("1.00.0001"));
     QApplication::setOrganizationName(QStringLiteral("Solenorium"));
     QApplication::setDesktopFileName(QStringLiteral("solenorium"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/solenorium.svg")));
     // The program ends when its last window is unloaded, not when the last one is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
     InstallFontSubstitutions();
