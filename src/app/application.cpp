@@ -5,10 +5,10 @@
 #include "converter/form3.h"
 #include "designer/form2.h"
 #include "foundation/program.h"
+#include "foundation/svgicon.h"
 #include "foundation/toolkit.h"
 
 #include <QApplication>
-#include <QIcon>
 
 namespace {
 Application *running = nullptr;
@@ -32,7 +32,7 @@ void Application::ConfigureApplication()
     QApplication::setApplicationVersion(QStringLiteral("1.00.0001"));
     QApplication::setOrganizationName(QStringLiteral("Solenorium"));
     QApplication::setDesktopFileName(QStringLiteral("solenorium"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/solenorium.svg")));
+    QApplication::setWindowIcon(SvgIcon(QStringLiteral(":/pictures/solenorium.svg")));
     // The program ends when its last window is unloaded, not when the last one is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
     InstallFontSubstitutions();

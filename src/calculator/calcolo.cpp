@@ -148,6 +148,8 @@ EsitoCalcolo EseguiCalcolo(std::int16_t Modo, const TabellaValoriC &ValoriC, con
         const Quantity s = lunghezza + ToQuantity(Multiply(0.45, FromQuantity(D)));
         const Quantity L = ToQuantity(Multiply(Divide(b, FromQuantity(s)), 0.001));
         esito.SEO = Format(L, kTreDecimali, locale);
+        esito.bobina =
+            BobinaCalcolata{FromQuantity(D), FromQuantity(lunghezza), FromQuantity(N), FromQuantity(L), false};
         return esito;
     }
     case 5: { // turns for an inductance on a former; the length is not guarded
@@ -156,7 +158,10 @@ EsitoCalcolo EseguiCalcolo(std::int16_t Modo, const TabellaValoriC &ValoriC, con
         const Quantity lunghezza = leggi(testi.Text6);
         if (qualcunoNonPositivo({D, L}))
             return rifiuto(kMettereIValori);
-        esito.SEO = Format(spire(L, D, lunghezza), kUnDecimale, locale);
+        const Quantity N = spire(L, D, lunghezza);
+        esito.SEO = Format(N, kUnDecimale, locale);
+        esito.bobina =
+            BobinaCalcolata{FromQuantity(D), FromQuantity(lunghezza), FromQuantity(N), FromQuantity(L), true};
         return esito;
     }
     case 6: { // turns for the inductance that resonates with C at f
@@ -167,7 +172,10 @@ EsitoCalcolo EseguiCalcolo(std::int16_t Modo, const TabellaValoriC &ValoriC, con
         if (qualcunoNonPositivo({f, C, D, lunghezza}))
             return rifiuto(kMettereIValori);
         const Quantity L = induttanzaRisonante(f, C);
-        esito.SEO = Format(spire(L, D, lunghezza), kUnDecimale, locale);
+        const Quantity N = spire(L, D, lunghezza);
+        esito.SEO = Format(N, kUnDecimale, locale);
+        esito.bobina =
+            BobinaCalcolata{FromQuantity(D), FromQuantity(lunghezza), FromQuantity(N), FromQuantity(L), true};
         return esito;
     }
     case 7: { // pi low-pass filter for a working frequency

@@ -10,6 +10,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // The standard capacitor values (E12 series from 1.2 to 10 000 pF) in single
 // precision, indices 1 to 48; 0, 49 and 50 stay 0.
@@ -24,6 +25,19 @@ struct TestiIngresso
     QString Text1, Text2, Text3, Text4, Text5, Text6;
 };
 
+// The coil behind a result of modes 4 to 6: former diameter and winding length
+// in mm, the turns (typed in mode 4, computed in modes 5 and 6), and the
+// inductance in µH that the result stands for (computed in mode 4, asked for
+// in modes 5 and 6). The window describes the result's accuracy from it.
+struct BobinaCalcolata
+{
+    double D = 0;
+    double lunghezza = 0;
+    double N = 0;
+    double induttanza = 0;
+    bool spireCalcolate = false;
+};
+
 struct EsitoCalcolo
 {
     // A message replaces the computation: nothing is written.
@@ -35,6 +49,9 @@ struct EsitoCalcolo
     QString SEO;
     bool passaBasso = false;
     QString LblC1, LblC2, LblFT;
+
+    // Modes 4 to 6 only.
+    std::optional<BobinaCalcolata> bobina;
 };
 
 // The pi low-pass filter of mode 7, in quantities.

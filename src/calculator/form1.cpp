@@ -1,5 +1,6 @@
 #include "calculator/form1.h"
 
+#include "foundation/accuracy.h"
 #include "foundation/colour.h"
 #include "foundation/handlerguard.h"
 #include "foundation/messages.h"
@@ -82,6 +83,24 @@ void Form1::SetupWindow(QWidget *window)
     SetBackColour(ui->CmdKalc, kGrigio);
     SetBackColour(ui->Command1, kGrigio);
 
+    // Screen readers name each box after the caption beside it. The result box
+    // takes the caption of Risultato, which the mode buttons rewrite.
+    ui->Text1->setAccessibleName(ui->Lblindu->text());
+    ui->Text2->setAccessibleName(ui->Lblcap->text());
+    ui->Text3->setAccessibleName(ui->Lblfreq->text());
+    ui->Text4->setAccessibleName(ui->LblSup->text());
+    ui->Text5->setAccessibleName(ui->LblSpi->text());
+    ui->Text6->setAccessibleName(ui->LblLun->text());
+    NominaRisultato();
+    // The low-pass values over the schematic have no caption of their own; the
+    // drawing marks them in pF and µH.
+    ui->LblFT->setAccessibleName(QStringLiteral("Passa-basso: induttanza µH"));
+    ui->LblC1->setAccessibleName(QStringLiteral("Passa-basso: condensatore C1 pF"));
+    ui->LblC2->setAccessibleName(QStringLiteral("Passa-basso: condensatore C2 pF"));
+    // Results can be selected with the mouse and copied with Ctrl+C.
+    for (QLabel *risultato : {ui->LblFT, ui->LblC1, ui->LblC2})
+        risultato->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+
     ConnectHandler(ui->Cmd1, &QPushButton::clicked, this, &Form1::Cmd1_Click);
     ConnectHandler(ui->Cmd2, &QPushButton::clicked, this, &Form1::Cmd2_Click);
     ConnectHandler(ui->Cmd3, &QPushButton::clicked, this, &Form1::Cmd3_Click);
@@ -91,6 +110,20 @@ void Form1::SetupWindow(QWidget *window)
     ConnectHandler(ui->Cmd7, &QPushButton::clicked, this, &Form1::Cmd7_Click);
     ConnectHandler(ui->CmdKalc, &QPushButton::clicked, this, &Form1::CmdKalc_Click);
     ConnectHandler(ui->Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    // A figure the user types over is no longer the one the note describes.
+    ConnectHandler(ui->SEO, &QLineEdit::textEdited, this, &Form1::DimenticaNota);
+}
+
+void Form1::NominaRisultato()
+{
+    // "*" stands until a mode is chosen; it names nothing.
+    const QString caption = ui->Risultato->text();
+    ui->SEO->setAccessibleName(caption == QLatin1String("*") ? QStringLiteral("Risultato") : caption);
+}
+
+void Form1::DimenticaNota()
+{
+    ui->SEO->setToolTip(QString());
 }
 
 void Form1::ReleaseWindow()
@@ -128,6 +161,7 @@ void Form1::ScegliModo(QPushButton *button, std::int16_t modo, std::initializer_
     for (QWidget *ingresso : ingressi)
         ingresso->setVisible(true);
     ui->Risultato->setText(risultato);
+    NominaRisultato();
     figura->setVisible(true);
 }
 
@@ -178,6 +212,9 @@ void Form1::CmdKalc_Click()
 {
     const TestiIngresso testi{ui->Text1->text(), ui->Text2->text(), ui->Text3->text(),
                               ui->Text4->text(), ui->Text5->text(), ui->Text6->text()};
+    // The accuracy note speaks only of a figure this press computed: a refused
+    // or failed computation leaves the figure but no note.
+    ui->SEO->setToolTip(QString());
     const EsitoCalcolo esito = EseguiCalcolo(Modo, ValoriC, testi, QLocale());
     if (esito.messaggio) {
         // A refused computation leaves every output as it was.
@@ -185,6 +222,12 @@ void Form1::CmdKalc_Click()
         return;
     }
     ui->SEO->setText(esito.SEO);
+    if (esito.bobina) {
+        const BobinaCalcolata &bobina = *esito.bobina;
+        ui->SEO->setToolTip(AccuracyNote(bobina.induttanza, bobina.D, bobina.lunghezza, bobina.N, QLocale(),
+                                         bobina.spireCalcolate ? ShownFigure::RequestedInductance
+                                                               : ShownFigure::Inductance));
+    }
     if (esito.passaBasso) {
         ui->LblC1->setVisible(true);
         ui->LblC2->setVisible(true);

@@ -48,6 +48,9 @@ private:
     void ScegliModo(QPushButton *button, std::int16_t modo, std::initializer_list<QWidget *> ingressi,
                     const QString &risultato, QWidget *figura);
     void PaintModeButton(QPushButton *button);
+    // The result box's accessible name follows the caption of Risultato.
+    void NominaRisultato();
+    void DimenticaNota();
 
     void Cmd1_Click();
     void Cmd2_Click();

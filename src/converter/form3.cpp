@@ -1,6 +1,7 @@
 #include "converter/form3.h"
 
 #include "converter/conversione.h"
+#include "foundation/accuracy.h"
 #include "foundation/checkedmath.h"
 #include "foundation/format.h"
 #include "foundation/handlerguard.h"
@@ -12,6 +13,7 @@
 #include "ui_Form3.h"
 
 #include <QKeyEvent>
+#include <QScopeGuard>
 
 namespace {
 
@@ -66,12 +68,39 @@ void Form3::SetupWindow(QWidget *window)
     SetPointSize(ui->Label11, 14.25);
     SetPointSize(ui->Label12, 14.25);
 
+    // Screen readers name each box after its row and its column: the departure
+    // coil on the left, the new one on the right.
+    const QString partenza = ui->Label11->text();
+    const QString nuovi = ui->Label12->text();
+    const auto nome = [](const QLabel *riga, const QString &colonna) {
+        return QStringLiteral("%1 (%2)").arg(riga->text(), colonna);
+    };
+    ui->TextIND->setAccessibleName(nome(ui->Label1, partenza));
+    ui->TextDIA1->setAccessibleName(nome(ui->Label2, partenza));
+    ui->TextSPI->setAccessibleName(nome(ui->Label3, partenza));
+    ui->TextLUN->setAccessibleName(nome(ui->Label4, partenza));
+    ui->TextSPZ->setAccessibleName(nome(ui->Label5, partenza));
+    ui->LabelIND2->setAccessibleName(nome(ui->Label6, nuovi));
+    ui->TextDIA2->setAccessibleName(nome(ui->Label7, nuovi));
+    ui->LabelSPI->setAccessibleName(nome(ui->Label8, nuovi));
+    ui->LabelLUN->setAccessibleName(nome(ui->Label9, nuovi));
+    ui->LabelSPZ->setAccessibleName(nome(ui->Label10, nuovi));
+    ui->VScroll1->setAccessibleName(QStringLiteral("Regola %1").arg(nome(ui->Label8, nuovi)));
+    ui->VScroll2->setAccessibleName(QStringLiteral("Regola %1").arg(nome(ui->Label9, nuovi)));
+    ui->FiloCm->setAccessibleName(ui->Label13->text());
+    // Results can be selected with the mouse and copied with Ctrl+C.
+    for (QLabel *risultato : {ui->LabelIND2, ui->LabelSPI, ui->LabelLUN, ui->LabelSPZ, ui->FiloCm})
+        risultato->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+
     ConnectHandler(ui->Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
     ConnectHandler(ui->Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
     ConnectHandler(ui->VScroll1, &QScrollBar::valueChanged, this, &Form3::VScroll1_Change);
     ConnectHandler(ui->VScroll2, &QScrollBar::valueChanged, this, &Form3::VScroll2_Change);
     ui->VScroll1->installEventFilter(this);
     ui->VScroll2->installEventFilter(this);
+    // A departure inductance the user types over is no longer the one the
+    // note describes.
+    ConnectHandler(ui->TextIND, &QLineEdit::textEdited, this, &Form3::DimenticaNota);
 
     ui->TextDIA2->setFocus();
 }
@@ -93,6 +122,11 @@ void Form3::Command1_Click()
     Quantity SPZ;
     Quantity spirePrecedenti;
 
+    // The accuracy notes describe the inductances this click computes; a
+    // click that fails before them leaves none.
+    ui->TextIND->setToolTip(QString());
+    ui->LabelIND2->setToolTip(QString());
+
     SPI[1] = ToQuantity(Val(ui->TextSPI->text()));
     DIA[1] = ToQuantity(Val(ui->TextDIA1->text()));
     // What the box holds is replaced by the computed spacing below.
@@ -105,6 +139,8 @@ void Form3::Command1_Click()
     ui->TextSPZ->setText(Format(SPZ, QStringLiteral("#0.00")));
     IND[1] = CoilInductance(SPI[1], DIA[1], LUN[1]);
     ui->TextIND->setText(Format(IND[1], QStringLiteral("#,##0.000")));
+    ui->TextIND->setToolTip(
+        AccuracyNote(FromQuantity(IND[1]), FromQuantity(DIA[1]), FromQuantity(LUN[1]), FromQuantity(SPI[1])));
 
     // Without a length the length estimate never grows and the search would
     // compute the same pass for ever.
@@ -123,6 +159,8 @@ void Form3::Command1_Click()
     // notifications recompute the labels from the bars at once.
     m_hasConversion = true;
     m_passes.clear();
+    m_searching = true;
+    const auto searchDone = qScopeGuard([this] { m_searching = false; });
     LUN[2] = Quantity();
     for (int pass = 1;; ++pass) {
         SPI[2] = TurnsForInductance(IND[1], DIA[2], LUN[2]);
@@ -139,8 +177,13 @@ void Form3::Command1_Click()
         IND[2] = CoilInductance(SPI[2], DIA[2], LUN[2]);
         ui->LabelIND2->setText(Format(IND[2], QStringLiteral("#,##0.000")));
         m_passes.append({SPI[2], LUN[2], IND[2]});
-        if (IND[2] >= IND[1])
+        if (IND[2] >= IND[1]) {
+            // Only the pass that reaches the inductance stays on the screen, so
+            // only its coil gets the accuracy note.
+            ui->LabelIND2->setToolTip(AccuracyNote(FromQuantity(IND[2]), FromQuantity(DIA[2]),
+                                                   FromQuantity(LUN[2]), FromQuantity(SPI[2])));
             break;
+        }
         if (pass == kMaxSearchPasses) {
             MsgBox(kRicercaInterrotta.arg(kMaxSearchPasses));
             return;
@@ -157,6 +200,11 @@ void Form3::Command1_Click()
     LUN[2] = SPI[2] * SPZ;
     const Quantity filo = WireLength(SPI[2], DIA[2], LUN[2]);
     ui->FiloCm->setText(Format(filo, QStringLiteral("##0.000")));
+}
+
+void Form3::DimenticaNota()
+{
+    ui->TextIND->setToolTip(QString());
 }
 
 void Form3::Command2_Click()
@@ -190,10 +238,16 @@ void Form3::VScroll2_KeyPress(int KeyAscii)
 
 void Form3::RicalcolaScroll()
 {
+    // Inside the search the note waits for the pass that stays on the screen.
+    if (!m_searching)
+        ui->LabelIND2->setToolTip(QString());
     const int v1 = ui->VScroll1->value();
     const int v2 = ui->VScroll2->value();
     IND[2] = ScrollInductance(DIA[2], v1, v2);
     ui->LabelIND2->setText(Format(IND[2], QStringLiteral("#,##0.000")));
+    // The bars hold the turns and the length in halves.
+    if (!m_searching)
+        ui->LabelIND2->setToolTip(AccuracyNote(FromQuantity(IND[2]), FromQuantity(DIA[2]), v2 / 2.0, v1 / 2.0));
     ui->LabelSPI->setText(Format(Divide(ui->VScroll1->value(), 2.0), QStringLiteral("##0.00")));
     ui->LabelSPZ->setText(
         Format(ScrollSpacing(ui->VScroll1->value(), ui->VScroll2->value()), QStringLiteral("#0.00")));

@@ -47,6 +47,7 @@ private:
     void VScroll1_KeyPress(int KeyAscii);
     void VScroll2_KeyPress(int KeyAscii);
     void RicalcolaScroll();
+    void DimenticaNota();
 
     // Diameters (mm) and inductances (µH): [1] departure, [2] new. They outlive
     // the window, so the bars of a reopened window use the last conversion.
@@ -55,6 +56,8 @@ private:
     // Until the first search starts there is no new diameter for the bars to
     // work with, and moving them does nothing.
     bool m_hasConversion = false;
+    // True while the search runs: the bars it writes recompute the labels, not the note.
+    bool m_searching = false;
     QList<SearchPass> m_passes;
 
     std::unique_ptr<Ui::Form3> ui;

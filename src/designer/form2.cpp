@@ -3,6 +3,7 @@
 #include "designer/ricalcolo.h"
 #include "ui_Form2.h"
 
+#include "foundation/accuracy.h"
 #include "foundation/checkedmath.h"
 #include "foundation/format.h"
 #include "foundation/handlerguard.h"
@@ -62,6 +63,26 @@ void Form2::SetupWindow(QWidget *window)
     ApplicaCorpiFrazionari(window);
     // The window opens with the focus in the first field of the tab order.
     ui->DiamSup->setFocus();
+
+    // Screen readers name each field after its row and each result after the
+    // captions around it.
+    ui->DiamSup->setAccessibleName(ui->Option1->text());
+    ui->LunBob->setAccessibleName(ui->Option2->text());
+    ui->Spire->setAccessibleName(ui->Option3->text());
+    ui->Cap1->setAccessibleName(ui->Option4->text());
+    ui->Cap2->setAccessibleName(ui->Option5->text());
+    ui->Spaz->setAccessibleName(QStringLiteral("Spaziatura %1").arg(ui->Label8->text()));
+    ui->MicroH->setAccessibleName(QStringLiteral("%1 %2").arg(ui->Label7->text(), ui->Label1->text()));
+    ui->Freq1->setAccessibleName(QStringLiteral("Frequenza %1, %2").arg(ui->Label5->text(), ui->Option4->text()));
+    ui->Freq2->setAccessibleName(QStringLiteral("Frequenza %1, %2").arg(ui->Label6->text(), ui->Option5->text()));
+    ui->FiloCm->setAccessibleName(QStringLiteral("%1 %2").arg(ui->Label3->text(), ui->Label4->text()));
+    ui->Label9->setAccessibleName(QStringLiteral("%1: lato").arg(ui->Label12->text()));
+    ui->Label10->setAccessibleName(QStringLiteral("%1: diagonale").arg(ui->Label12->text()));
+    // The small button without a caption works the lock.
+    ui->CmdBlock->setAccessibleName(ui->Aggancia->text());
+    // Results can be selected with the mouse and copied with Ctrl+C.
+    for (QLabel *risultato : {ui->Spaz, ui->MicroH, ui->Freq1, ui->Freq2, ui->FiloCm, ui->Label9, ui->Label10})
+        risultato->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
     ConnectHandler(ui->CmdCalc, &QPushButton::clicked, this, &Form2::CmdCalc_Click);
     ConnectHandler(ui->Cmdmeno1, &QPushButton::clicked, this, &Form2::Cmdmeno1_Click);
@@ -162,6 +183,9 @@ void Form2::Ricalcola()
     Lunghezza = ui->LunBob->text();
     Capacita1 = ui->Cap1->text();
     Capacita2 = ui->Cap2->text();
+    // The accuracy note belongs to an inductance this run computes; a run that
+    // fails before it leaves none.
+    ui->MicroH->setToolTip(QString());
 
     const double spaziatura = Ricalcolo::Spaziatura(Lunghezza, NumSpire);
     Spaziatura = spaziatura;
@@ -169,6 +193,8 @@ void Form2::Ricalcola()
 
     const double induttanza = Ricalcolo::Induttanza(Diametro, NumSpire, Lunghezza);
     ui->MicroH->setText(Format(induttanza, QStringLiteral("##,##0.000")));
+    ui->MicroH->setToolTip(
+        AccuracyNote(induttanza, Diametro.ToDouble(), Lunghezza.ToDouble(), NumSpire.ToDouble(), QLocale()));
 
     // A capacitance that is not above zero leaves a single blank.
     const std::optional<double> frequenza1 = Ricalcolo::Frequenza(induttanza, Capacita1);

@@ -1,0 +1,95 @@
+#include "foundation/accuracy.h"
+
+#include "foundation/currentsheet.h"
+#include "foundation/format.h"
+
+#include <QStringList>
+
+#include <cmath>
+
+namespace {
+
+bool positiveFinite(double x)
+{
+    return std::isfinite(x) && x > 0;
+}
+
+// Diameters, lengths and turns as the user would write them: whole numbers
+// without decimals, anything else with one or two.
+QString misura(double value, const QLocale &locale)
+{
+    const double hundredths = std::round(value * 100);
+    const bool whole = std::fmod(hundredths, 100) == 0;
+    return Format(value, whole ? QStringLiteral("#,##0") : QStringLiteral("#,##0.0#"), locale);
+}
+
+QString induttanza(double microH, const QLocale &locale)
+{
+    return Format(microH, QStringLiteral("#,##0.000"), locale) + QStringLiteral(" µH");
+}
+
+// A deviation with its sign, one decimal; a deviation that rounds to zero has none.
+QString scarto(double percent, const QLocale &locale)
+{
+    QString text = Format(percent, QStringLiteral("#,##0.0"), locale);
+    if (std::round(percent * 10) > 0)
+        text.prepend(u'+');
+    return text + QStringLiteral(" %");
+}
+
+} // namespace
+
+std::optional<double> ClassicInductance(double diameterMm, double lengthMm, double turns)
+{
+    if (!positiveFinite(diameterMm) || !positiveFinite(lengthMm) || !positiveFinite(turns))
+        return std::nullopt;
+    const double value = 0.001 * diameterMm * diameterMm * turns * turns / (lengthMm + 0.45 * diameterMm);
+    if (!positiveFinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> ClassicDeviationPercent(double diameter, double length)
+{
+    // Both inductances grow with N² and, at a fixed ℓ/D, with the size of the
+    // coil alike, so one turn on the given coil tells the whole story.
+    const std::optional<double> classic = ClassicInductance(diameter, length, 1);
+    const std::optional<double> sheet = CurrentSheetInductance(diameter, length, 1);
+    if (!classic || !sheet || !positiveFinite(*sheet))
+        return std::nullopt;
+    return (*classic / *sheet - 1) * 100;
+}
+
+QString AccuracyNote(double shownMicroH, double diameterMm, double lengthMm, double turns, const QLocale &locale,
+                     ShownFigure figure)
+{
+    if (!positiveFinite(shownMicroH) || !positiveFinite(diameterMm) || !positiveFinite(lengthMm)
+        || !positiveFinite(turns))
+        return QString();
+    const std::optional<double> sheet = CurrentSheetInductance(diameterMm, lengthMm, turns);
+    if (!sheet || !positiveFinite(*sheet))
+        return QString();
+    const double percent = (shownMicroH / *sheet - 1) * 100;
+    const double ratio = lengthMm / diameterMm;
+    if (!std::isfinite(percent) || !std::isfinite(ratio))
+        return QString();
+
+    QStringList lines;
+    if (figure == ShownFigure::Inductance) {
+        lines << QStringLiteral("Induttanza a foglio di corrente (Nagaoka): %1").arg(induttanza(*sheet, locale));
+        lines << QStringLiteral("Valore mostrato (formula classica): %1, scarto %2")
+                     .arg(induttanza(shownMicroH, locale), scarto(percent, locale));
+    } else {
+        lines << QStringLiteral("Induttanza a foglio di corrente (Nagaoka) con queste spire: %1")
+                     .arg(induttanza(*sheet, locale));
+        lines << QStringLiteral("Induttanza richiesta, per cui la formula classica ha dato le spire: %1, scarto %2")
+                     .arg(induttanza(shownMicroH, locale), scarto(percent, locale));
+    }
+    lines << QStringLiteral("Bobina: diametro %1 mm, lunghezza %2 mm, %3 spire, ℓ/D %4")
+                 .arg(misura(diameterMm, locale), misura(lengthMm, locale), misura(turns, locale),
+                      Format(ratio, QStringLiteral("#,##0.00"), locale));
+    if (ratio < kShortCoilRatio)
+        lines << QStringLiteral("Attenzione: bobina corta (ℓ/D sotto %1), qui la formula classica perde precisione.")
+                     .arg(Format(kShortCoilRatio, QStringLiteral("0.0"), locale));
+    return lines.join(u'\n');
+}

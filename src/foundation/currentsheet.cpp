@@ -1,0 +1,37 @@
+#include "foundation/currentsheet.h"
+
+#include <cmath>
+#include <numbers>
+
+std::optional<double> NagaokaCoefficient(double diameter, double length)
+{
+    if (!(diameter > 0) || !(length > 0) || !std::isfinite(diameter) || !std::isfinite(length))
+        return std::nullopt;
+    const double ratio = length / diameter;
+    // k² = D² / (D² + ℓ²) = 1 / (1 + (ℓ/D)²); k′² = (ℓ/D)² / (1 + (ℓ/D)²).
+    const double k2 = 1.0 / (1.0 + ratio * ratio);
+    const double k = std::sqrt(k2);
+    const double kp2 = 1.0 - k2;
+    const double kp = std::sqrt(kp2);
+    if (!(kp > 0) || !(k > 0))
+        return std::nullopt;
+    const double K = std::comp_ellint_1(k);
+    const double E = std::comp_ellint_2(k);
+    const double kn = 4.0 / (3.0 * std::numbers::pi * kp) * ((kp2 / k2) * (K - E) + E - k);
+    if (!std::isfinite(kn) || kn <= 0)
+        return std::nullopt;
+    return kn;
+}
+
+std::optional<double> CurrentSheetInductance(double diameterMm, double lengthMm, double turns)
+{
+    const std::optional<double> kn = NagaokaCoefficient(diameterMm, lengthMm);
+    if (!kn || !(turns > 0) || !std::isfinite(turns))
+        return std::nullopt;
+    // μ0 = 4π·10⁻⁷ H/m; with D and ℓ in mm and L in µH the constants fold into 10⁻⁴ π².
+    constexpr double pi2 = std::numbers::pi * std::numbers::pi;
+    const double value = 1e-4 * pi2 * turns * turns * diameterMm * diameterMm / lengthMm * *kn;
+    if (!std::isfinite(value))
+        return std::nullopt;
+    return value;
+}

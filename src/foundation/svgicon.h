@@ -1,0 +1,8 @@
+// An icon drawn from an SVG picture in the resources, read only when a size of
+// it is first asked for and rendered once per size.
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+QIcon SvgIcon(const QString &source);
