@@ -93,8 +93,10 @@ void frmOptions::SetupWindow(QWidget *window)
     SetBackColour(m_ui->Text2, kSfondoDiametri);
     SetForeColour(m_ui->Text2, kTestoDiametri);
     SetBackColour(m_ui->Text1, kSfondoCirca);
-    m_ui->Text2->setPlainText(TestoDiametri());
-    m_ui->Text1->setPlainText(TestoCirca());
+    // Screen readers name each page after its tab.
+    m_ui->Image1->setAccessibleName(tabs->tabText(0));
+    m_ui->Text2->setAccessibleName(tabs->tabText(3));
+    m_ui->Text1->setAccessibleName(tabs->tabText(4));
 
     ConnectHandler(tabs, &QTabBar::currentChanged, this, &frmOptions::tbsOptions_Click);
     // A click on the tab that is already selected is a selection too.
@@ -159,18 +161,30 @@ void frmOptions::tbsOptions_Click()
         m_ui->Text1->setVisible(false);
         break;
     case 4:
+        PreparaPagina(m_ui->Text2, TestoDiametri());
         m_ui->cmdOK->setVisible(true);
         m_ui->cmdOK->setFocus();
         m_ui->Text1->setVisible(false);
         m_ui->Text2->setVisible(true);
         break;
     case 5:
+        PreparaPagina(m_ui->Text1, TestoCirca());
         m_ui->Text1->setVisible(true);
         m_ui->Text2->setVisible(false);
         break;
     default:
         break;
     }
+}
+
+void frmOptions::PreparaPagina(QPlainTextEdit *pagina, const QString &testo)
+{
+    // The prose pages get their font and text when first shown: the menu opens
+    // without laying out pages it does not show.
+    if (!pagina->document()->isEmpty())
+        return;
+    pagina->setFont(QFont(QStringLiteral("Comic Sans MS"), 12));
+    pagina->setPlainText(testo);
 }
 
 void frmOptions::cmdOK_Click()

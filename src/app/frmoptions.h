@@ -12,6 +12,7 @@ class frmOptions;
 }
 class Application;
 class QKeyEvent;
+class QPlainTextEdit;
 
 class frmOptions : public FormBase
 {
@@ -40,6 +41,7 @@ private:
     void Form_KeyPress(int keyAscii);
 
     void SelectTab(int index);
+    void PreparaPagina(QPlainTextEdit *pagina, const QString &testo);
 
     Application &m_application;
     std::unique_ptr<Ui::frmOptions> m_ui;

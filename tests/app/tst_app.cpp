@@ -118,7 +118,10 @@ void TestApp::menuDefinition()
     }
     QCOMPARE(menuControl<QPushButton>("cmdOK")->text(), QStringLiteral("Vai al programma"));
     QCOMPARE(menuControl<QPushButton>("cmdApply")->text(), QStringLiteral("END"));
-    // The two pages are prose of roughly the lengths of the original pages.
+    // The two pages are prose of roughly the lengths of the original pages,
+    // written in when their tabs are first chosen.
+    clickTab(4);
+    clickTab(5);
     const int diametri = int(menuControl<QPlainTextEdit>("Text2")->toPlainText().size());
     const int circa = int(menuControl<QPlainTextEdit>("Text1")->toPlainText().size());
     QVERIFY2(diametri > 450 && diametri < 650, qPrintable(QString::number(diametri)));
