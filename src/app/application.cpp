@@ -5,6 +5,7 @@
 #include "converter/form3.h"
 #include "designer/form2.h"
 #include "foundation/program.h"
+#include "foundation/resultaccessible.h"
 #include "foundation/svgicon.h"
 #include "foundation/toolkit.h"
 
@@ -36,6 +37,7 @@ void Application::ConfigureApplication()
     // The program ends when its last window is unloaded, not when the last one is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
     InstallFontSubstitutions();
+    InstallResultAccessibility();
     SetHelpFile(QStringLiteral("SOLENORIA.HLP"));
 }
 
