@@ -3,15 +3,16 @@
 #   ./solenorium.sh run    install what is missing, build in Release, start the program
 #   ./solenorium.sh test   install what is missing, build in Release, run every test
 #   ./solenorium.sh sanitize   the same tests, built with address and undefined-behaviour sanitizers
+#   ./solenorium.sh fuzz [s]   the fuzz targets, built with clang, each run for s seconds (default 20)
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 packages=(cmake g++ ninja-build qt6-base-dev qt6-svg-dev
           fonts-liberation2 fonts-comic-neue fonts-dejavu-core desktop-file-utils dpkg-dev)
 
-install_missing() {
+install_missing() { # install_missing [extra packages...]
     local missing=()
-    for p in "${packages[@]}"; do
+    for p in "${packages[@]}" "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -45,8 +46,12 @@ sanitize)
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ctest --test-dir "$here/build/sanitize" --output-on-failure --parallel "$(nproc)"
     ;;
+fuzz)
+    install_missing clang-14 libclang-rt-14-dev llvm-14
+    "$here/fuzz/run-short" "${2:-20}"
+    ;;
 *)
-    echo "usage: $0 run|test|sanitize" >&2
+    echo "usage: $0 run|test|sanitize|fuzz" >&2
     exit 2
     ;;
 esac
