@@ -4,6 +4,7 @@
 // fails; and results that can be selected and copied.
 #include "calculator/form1.h"
 #include "common/modalcatcher.h"
+#include "common/scrollpart.h"
 #include "converter/form3.h"
 #include "designer/form2.h"
 #include "foundation/toolkit.h"
@@ -60,18 +61,7 @@ void TypeAll(const FormBase &form, const QStringList &inputs)
 void ClickLowerArrow(const FormBase &form, const QString &name)
 {
     auto *bar = Control<QScrollBar>(form, name);
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = bar->orientation();
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
-    option.subControls = QStyle::SC_All;
-    const QRect arrow =
-        bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarAddLine, bar);
+    const QRect arrow = ScrollPartRect(bar, QStyle::SC_ScrollBarAddLine);
     QVERIFY(!arrow.isEmpty());
     QTest::mouseClick(bar, Qt::LeftButton, {}, arrow.center());
 }

@@ -2,6 +2,7 @@
 // conversion and its search, the refused and the faulty inputs, the scroll
 // bars after a conversion and after reopening, and Ctrl+A.
 #include "common/modalcatcher.h"
+#include "common/scrollpart.h"
 #include "converter/form3.h"
 #include "foundation/program.h"
 #include "foundation/toolkit.h"
@@ -154,18 +155,7 @@ void TstForm3::Enter(const QStringList &entries)
 void TstForm3::ClickArrow(const QString &name, bool lower)
 {
     auto *bar = Control<QScrollBar>(name);
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = bar->orientation();
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
-    option.subControls = QStyle::SC_All;
-    const QRect arrow = bar->style()->subControlRect(
-        QStyle::CC_ScrollBar, &option, lower ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine, bar);
+    const QRect arrow = ScrollPartRect(bar, lower ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine);
     QVERIFY2(!arrow.isEmpty() && bar->rect().contains(arrow), qPrintable(name + QStringLiteral(" has no arrows")));
     QTest::mouseClick(bar, Qt::LeftButton, {}, arrow.center());
 }

@@ -15,6 +15,7 @@
 #include "app/frmoptions.h"
 #include "calculator/form1.h"
 #include "common/modalcatcher.h"
+#include "common/scrollpart.h"
 #include "converter/conversione.h"
 #include "converter/form3.h"
 #include "designer/form2.h"
@@ -303,6 +304,8 @@ private:
     }
 
     quint64 Pick(quint64 n) { return m_rng() % n; }
+    QString PickOf(const QStringList &list) { return list.at(static_cast<qsizetype>(Pick(list.size()))); }
+    QChar PickOf(const QString &characters) { return characters.at(static_cast<qsizetype>(Pick(characters.size()))); }
     bool Chance(int percent) { return static_cast<int>(Pick(100)) < percent; }
     QString RandomText();
     int RandomKey(Qt::KeyboardModifiers &modifiers);
@@ -545,11 +548,11 @@ QString RandomUser::RandomText()
     const int pieces = 1 + static_cast<int>(Pick(5));
     for (int i = 0; i < pieces; ++i) {
         if (Chance(25)) {
-            text += kAllowedCharacters.at(static_cast<qsizetype>(Pick(static_cast<quint64>(kAllowedCharacters.size()))));
+            text += PickOf(kAllowedCharacters);
         } else if (Chance(2)) {
             text += QString(1 + static_cast<int>(Pick(60)), u'9'); // a long run of digits
         } else {
-            text += kTokens.at(static_cast<qsizetype>(Pick(static_cast<quint64>(kTokens.size()))));
+            text += PickOf(kTokens);
         }
     }
     return text;
@@ -639,18 +642,7 @@ void RandomUser::PressKey(int w, QWidget *target, int key, Qt::KeyboardModifiers
 
 void RandomUser::ClickScrollPart(QScrollBar *bar, QStyle::SubControl part)
 {
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.subControls = QStyle::SC_All;
-    option.orientation = bar->orientation();
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
-    option.upsideDown = bar->invertedAppearance();
-    const QRect area = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
+    const QRect area = ScrollPartRect(bar, part);
     if (area.isEmpty())
         return;
     QTest::mouseClick(bar, Qt::LeftButton, {}, area.center());
@@ -759,7 +751,7 @@ Action RandomUser::CalculatorAction()
             if (Control(Calculator, name)->isVisible())
                 visible << name;
         }
-        const QString field = visible.at(static_cast<qsizetype>(Pick(static_cast<quint64>(visible.size()))));
+        const QString field = PickOf(visible);
         const QString text = RandomText();
         const bool click = Chance(50), replace = Chance(85);
         a.description = QStringLiteral("Form1 type %1 \"%2\"%3").arg(field, text, replace ? "" : " (appended)");
@@ -790,7 +782,7 @@ Action RandomUser::DesignerAction()
     a.window = Designer;
     const int r = static_cast<int>(Pick(100));
     if (r < 30) {
-        const QString button = kDesignerSteps.at(static_cast<qsizetype>(Pick(static_cast<quint64>(kDesignerSteps.size()))));
+        const QString button = PickOf(kDesignerSteps);
         a.description = QStringLiteral("Form2 click ") + button;
         a.boxes = 1;
         a.run = [this, button] { ClickButton(Designer, button); };
@@ -800,7 +792,7 @@ Action RandomUser::DesignerAction()
         a.mustReport = DesignerFieldsFail();
         a.run = [this] { ClickButton(Designer, QStringLiteral("CmdCalc")); };
     } else if (r < 46) {
-        const QString option = kDesignerOptions.at(static_cast<qsizetype>(Pick(static_cast<quint64>(kDesignerOptions.size()))));
+        const QString option = PickOf(kDesignerOptions);
         a.description = QStringLiteral("Form2 click ") + option;
         a.run = [this, option] { ClickOption(Designer, option); };
     } else if (r < 51) {
@@ -810,11 +802,11 @@ Action RandomUser::DesignerAction()
         a.description = QStringLiteral("Form2 click CmdBlock");
         a.run = [this] { ClickButton(Designer, QStringLiteral("CmdBlock")); };
     } else if (r < 60) {
-        const QString field = kDesignerFields.at(static_cast<qsizetype>(Pick(static_cast<quint64>(kDesignerFields.size()))));
+        const QString field = PickOf(kDesignerFields);
         a.description = QStringLiteral("Form2 click field ") + field;
         a.run = [this, field] { QTest::mouseClick(Control(Designer, field), Qt::LeftButton); };
     } else if (r < 84) {
-        const QString field = kDesignerFields.at(static_cast<qsizetype>(Pick(static_cast<quint64>(kDesignerFields.size()))));
+        const QString field = PickOf(kDesignerFields);
         const QString text = RandomText();
         const bool click = Chance(50), replace = Chance(85);
         a.description = QStringLiteral("Form2 type %1 \"%2\"%3").arg(field, text, replace ? "" : " (appended)");
@@ -877,7 +869,8 @@ Action RandomUser::ConverterAction()
         a.boxes = 1;
         a.run = [this, barName] { DragScrollBar(Control<QScrollBar>(Converter, barName)); };
     } else if (r < 88) {
-        static const int keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
+        static const int keys[] = {Qt::Key_Up,       Qt::Key_Down, Qt::Key_PageUp,
+                                   Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
         const int key = keys[Pick(std::size(keys))];
         a.description = QStringLiteral("Form3 key %1 on %2").arg(QKeySequence(key).toString(), barName);
         a.boxes = 1;
@@ -995,7 +988,8 @@ QStringList RandomUser::Snapshot(int w) const
         const QString name = child->objectName();
         if (name.isEmpty() || name.startsWith(QLatin1String("qt_")))
             continue;
-        QString entry = QStringLiteral("%1 %2 shown=%3").arg(name, QString::fromLatin1(child->metaObject()->className()))
+        QString entry = QStringLiteral("%1 %2 shown=%3")
+                            .arg(name, QString::fromLatin1(child->metaObject()->className()))
                             .arg(child->isVisibleTo(window));
         if (auto *edit = qobject_cast<QLineEdit *>(child))
             entry += QStringLiteral(" text=") + edit->text();
@@ -1121,7 +1115,8 @@ void RandomUser::CheckAfter(const Action &action, const std::array<QStringList, 
         }
         // The window object's own variables survive its window.
         if (w != action.window || w == action.closes)
-            CHECK(Kept(w) == keptBefore[w], name + QStringLiteral(" lost its ") + keptBefore[w] + QStringLiteral(": ") + Kept(w));
+            CHECK(Kept(w) == keptBefore[w],
+                  name + QStringLiteral(" lost its ") + keptBefore[w] + QStringLiteral(": ") + Kept(w));
         // A window the step was not meant for keeps everything it shows.
         if (wasLoaded && w != action.window && w != action.closes)
             CHECK(Snapshot(w) == before[w], name + QStringLiteral(" changed by a step in another window"));
@@ -1205,7 +1200,8 @@ void RandomUser::ProbeCalculator()
         for (qsizetype i = 0; i < known.fields.size(); ++i)
             Control<QLineEdit>(Calculator, known.fields.at(i))->setText(saved.at(i));
     } else {
-        CHECK(m_catcher->count() == boxesBefore + 1, QStringLiteral("mode %1 with its fields hidden: no message").arg(modo));
+        CHECK(m_catcher->count() == boxesBefore + 1,
+              QStringLiteral("mode %1 with its fields hidden: no message").arg(modo));
         const ModalCatcher::Box &box = m_catcher->boxes().constLast();
         QCOMPARE(box.objectName, QStringLiteral("msgBox"));
         const QString expected = modo == 7 ? QStringLiteral("Mettere il valore")
@@ -1229,8 +1225,8 @@ void RandomUser::ProbeDesigner()
     for (const char *label : {"Spaz", "MicroH", "Freq1", "Freq2", "FiloCm", "Label9", "Label10"})
         results << Control<QLabel>(Designer, QString::fromLatin1(label))->text();
     CHECK(results
-              == QStringList({Shown("0.50"), Shown("265.205"), Shown(".512"), Shown("1.652"), Shown("13.823"), QString(),
-                              QString()}),
+              == QStringList({Shown("0.50"), Shown("265.205"), Shown(".512"), Shown("1.652"), Shown("13.823"),
+                              QString(), QString()}),
           QStringLiteral("designer shows ") + results.join(u' '));
     for (qsizetype i = 0; i < kDesignerFields.size(); ++i)
         Control<QLineEdit>(Designer, kDesignerFields.at(i))->setText(saved.at(i));
