@@ -190,8 +190,8 @@ void CheckAnyDouble(FuzzInput &in)
     // the largest double.
     const long double back = std::strtold(plain.c_str(), nullptr);
     const long double unit = std::pow(10.0L, -pattern.decimals);
-    FUZZ_CHECK(std::fabs(back - static_cast<long double>(x)) <= 0.5L * unit + 1e-14L * std::fabs(static_cast<long double>(x)),
-               context + ": reads as " + plain);
+    const long double exact = x;
+    FUZZ_CHECK(std::fabs(back - exact) <= 0.5L * unit + 1e-14L * std::fabs(exact), context + ": reads as " + plain);
 }
 
 } // namespace

@@ -122,8 +122,8 @@ void CheckText(FuzzInput &in)
                "ParseLocaleNumber(" + Quoted(text) + ") = " + outcome.Text() + In(locale));
     const QString padded = QStringLiteral("  ") + text + QStringLiteral(" \t");
     FUZZ_CHECK(ParseOf(padded, locale) == outcome,
-               "blanks around " + Quoted(text) + " matter: " + outcome.Text() + " against " + ParseOf(padded, locale).Text()
-                   + In(locale));
+               "blanks around " + Quoted(text) + " matter: " + outcome.Text() + " against "
+                   + ParseOf(padded, locale).Text() + In(locale));
     if (text.trimmed().isEmpty())
         FUZZ_CHECK(outcome.raised && outcome.error == ErrorNumber::TypeMismatch,
                    "ParseLocaleNumber(" + Quoted(text) + ") = " + outcome.Text() + In(locale));

@@ -66,7 +66,8 @@ void CheckCount(const char *operation, Expected expected, std::int64_t got, bool
     const std::string detail = std::string(operation) + "(" + operands + ") expected "
         + (expected.overflow ? std::string("overflow") : Number(expected.count));
     if (expected.overflow) {
-        FUZZ_CHECK(raised && error == ErrorNumber::Overflow, detail + ", got " + (raised ? "another error" : Number(Int128(got))));
+        FUZZ_CHECK(raised && error == ErrorNumber::Overflow,
+                   detail + ", got " + (raised ? "another error" : Number(Int128(got))));
     } else {
         FUZZ_CHECK(!raised, detail + ", got error " + std::to_string(static_cast<int>(error)));
         FUZZ_CHECK(Int128(got) == expected.count, detail + ", got " + Number(Int128(got)));

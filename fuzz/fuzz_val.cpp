@@ -38,7 +38,8 @@ void CheckAnyText(const QString &text)
     QString squeezed = text;
     squeezed.remove(u' ').remove(u'\t').remove(u'\n');
     FUZZ_CHECK(ValOf(squeezed) == outcome,
-               "blanks matter: Val(" + Quoted(text) + ") = " + outcome.Text() + ", without them " + ValOf(squeezed).Text());
+               "blanks matter: Val(" + Quoted(text) + ") = " + outcome.Text() + ", without them "
+                   + ValOf(squeezed).Text());
 
     // Whatever follows a comma (here the text itself once more) is not read.
     const QString extended = text + u',' + text;
