@@ -38,7 +38,6 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTabBar>
 #include <QTest>
 
@@ -89,7 +88,8 @@ std::string CurrentStep()
 // An exception that leaves a noexcept handler guard ends here.
 [[noreturn]] void OnTerminate()
 {
-    std::string what = "no exception";
+    // Leaving a noexcept function may end here with the exception already gone.
+    std::string what = "an exception";
     if (const std::exception_ptr current = std::current_exception()) {
         try {
             std::rethrow_exception(current);
@@ -650,18 +650,7 @@ void RandomUser::ClickScrollPart(QScrollBar *bar, QStyle::SubControl part)
 
 void RandomUser::DragScrollBar(QScrollBar *bar)
 {
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.subControls = QStyle::SC_All;
-    option.orientation = bar->orientation();
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
-    option.upsideDown = bar->invertedAppearance();
-    const QRect handle = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+    const QRect handle = ScrollPartRect(bar, QStyle::SC_ScrollBarSlider);
     if (handle.isEmpty())
         return;
     const QPoint to(handle.center().x(), static_cast<int>(Pick(static_cast<quint64>(bar->height()))));
