@@ -2,6 +2,7 @@
 
 #include "foundation/handlerguard.h"
 #include "foundation/helpviewer.h"
+#include "foundation/toolkit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -64,6 +65,7 @@ void FormBase::Load()
     auto *window = new QWidget(nullptr, Qt::Window);
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     SetupWindow(window);
+    LowerWindowlessControls(window);
     m_window = window;
     window->installEventFilter(this);
     window->setProperty(kFormProperty, QVariant::fromValue<QObject *>(this));

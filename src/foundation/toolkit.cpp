@@ -1,8 +1,10 @@
 #include "foundation/toolkit.h"
 
 #include "foundation/runtimeerror.h"
+#include "foundation/svgimage.h"
 
 #include <QFont>
+#include <QLabel>
 #include <QScrollBar>
 #include <cmath>
 
@@ -44,4 +46,20 @@ void SetScrollValue(QScrollBar *bar, int value)
     if (value < 0 || value > 32767)
         throw RuntimeError(ErrorNumber::InvalidPropertyValue);
     bar->setValue(value);
+}
+
+void LowerWindowlessControls(QWidget *window)
+{
+    QList<QWidget *> containers{window};
+    containers += window->findChildren<QWidget *>();
+    for (QWidget *container : containers) {
+        QList<QWidget *> windowless;
+        for (QObject *child : container->children()) {
+            if (qobject_cast<QLabel *>(child) || qobject_cast<SvgImage *>(child))
+                windowless << static_cast<QWidget *>(child);
+        }
+        // Lowered from the topmost down, the first ends lowest: their order stays.
+        for (auto it = windowless.crbegin(); it != windowless.crend(); ++it)
+            (*it)->lower();
+    }
 }

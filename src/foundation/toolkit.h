@@ -6,6 +6,7 @@
 #include <QString>
 
 class QScrollBar;
+class QWidget;
 
 // 15 twips are one logical pixel (1440 twips per inch at 96 dpi).
 int TwipsToPixels(int twips);
@@ -18,3 +19,10 @@ QString HelpFile();
 // 32767, anything else refused with run-time error 380. Qt raises the bar's
 // change notification inside the write when the value differs.
 void SetScrollValue(QScrollBar *bar, int value);
+
+// Labels and pictures are drawn on their container's surface, beneath every
+// control that has a window of its own, whatever their order in the
+// definition: within each container they go beneath the other children,
+// keeping their own order among themselves, so they never take a click meant
+// for a button, an option, a field or a bar.
+void LowerWindowlessControls(QWidget *window);
