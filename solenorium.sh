@@ -33,7 +33,7 @@ case "${1:-}" in
 run)
     install_missing
     build "$here/build/release"
-    exec "$here/build/release/Solenorium"
+    exec "$here/build/release/solenorium"
     ;;
 test)
     install_missing
