@@ -8,7 +8,8 @@ set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 packages=(cmake g++ ninja-build qt6-base-dev qt6-svg-dev
-          fonts-liberation2 fonts-comic-neue fonts-dejavu-core desktop-file-utils dpkg-dev)
+          fonts-liberation2 fonts-comic-neue fonts-dejavu-core desktop-file-utils dpkg-dev
+          appstream lintian)
 
 install_missing() { # install_missing [extra packages...]
     local missing=()
