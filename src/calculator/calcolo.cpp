@@ -18,9 +18,19 @@ const QString kUnDecimale = QStringLiteral("#,##0.0");
 // f² · L · C = 25330 with f in MHz, L in µH and C in pF.
 constexpr double kRisonanza = 25330;
 
-Quantity leggi(const QString &text)
+// A field whose text reads only in part: nothing is computed from it.
+struct CampoIllegibile
 {
-    return ToQuantity(Val(text));
+    int campo;
+};
+
+// Reads the text of field TextN (1 to 6).
+Quantity leggi(const TestiIngresso &testi, int campo, const QLocale &locale)
+{
+    const std::optional<double> valore = ReadFieldNumber(testi.Testo(campo), locale);
+    if (!valore)
+        throw CampoIllegibile{campo};
+    return ToQuantity(*valore);
 }
 
 // Every guarded input is tested; the message is shown once.
@@ -61,6 +71,9 @@ Quantity spire(Quantity L, Quantity D, Quantity lunghezza)
     const double q = Multiply(Power(FromQuantity(D), 2), 0.001);
     return ToQuantity(Sqr(Divide(FromQuantity(p), q)));
 }
+
+EsitoCalcolo Calcola(std::int16_t Modo, const TabellaValoriC &ValoriC, const TestiIngresso &testi,
+                     const QLocale &locale);
 
 } // namespace
 
@@ -108,11 +121,31 @@ PassaBasso CalcolaPassaBasso(Quantity f, const TabellaValoriC &ValoriC)
 EsitoCalcolo EseguiCalcolo(std::int16_t Modo, const TabellaValoriC &ValoriC, const TestiIngresso &testi,
                            const QLocale &locale)
 {
+    try {
+        return Calcola(Modo, ValoriC, testi, locale);
+    } catch (const CampoIllegibile &illegibile) {
+        EsitoCalcolo esito = rifiuto(QString());
+        esito.campoIllegibile = illegibile.campo;
+        return esito;
+    }
+}
+
+const QString &TestiIngresso::Testo(int campo) const
+{
+    const std::array testi{&Text1, &Text2, &Text3, &Text4, &Text5, &Text6};
+    return *testi.at(static_cast<std::size_t>(campo - 1));
+}
+
+namespace {
+
+EsitoCalcolo Calcola(std::int16_t Modo, const TabellaValoriC &ValoriC, const TestiIngresso &testi,
+                     const QLocale &locale)
+{
     EsitoCalcolo esito;
     switch (Modo) {
     case 1: { // resonant frequency from L and C: f = √(25330 / (C L)) MHz
-        const Quantity L = leggi(testi.Text1);
-        const Quantity C = leggi(testi.Text2);
+        const Quantity L = leggi(testi, 1, locale);
+        const Quantity C = leggi(testi, 2, locale);
         if (qualcunoNonPositivo({C, L}))
             return rifiuto(kMettereIValori);
         const Quantity f = ToQuantity(Sqr(Divide(kRisonanza, FromQuantity(C * L))));
@@ -120,16 +153,16 @@ EsitoCalcolo EseguiCalcolo(std::int16_t Modo, const TabellaValoriC &ValoriC, con
         return esito;
     }
     case 2: { // inductance from f and C, µH
-        const Quantity f = leggi(testi.Text3);
-        const Quantity C = leggi(testi.Text2);
+        const Quantity f = leggi(testi, 3, locale);
+        const Quantity C = leggi(testi, 2, locale);
         if (qualcunoNonPositivo({f, C}))
             return rifiuto(kMettereIValori);
         esito.SEO = Format(induttanzaRisonante(f, C), kTreDecimali, locale);
         return esito;
     }
     case 3: { // capacitance from L and f, pF
-        const Quantity L = leggi(testi.Text1);
-        const Quantity f = leggi(testi.Text3);
+        const Quantity L = leggi(testi, 1, locale);
+        const Quantity f = leggi(testi, 3, locale);
         if (qualcunoNonPositivo({f, L}))
             return rifiuto(kMettereIValori);
         const double f2 = Power(FromQuantity(f), 2);
@@ -138,9 +171,9 @@ EsitoCalcolo EseguiCalcolo(std::int16_t Modo, const TabellaValoriC &ValoriC, con
         return esito;
     }
     case 4: { // inductance of the coil: L = 0.001 D² N² / (ℓ + 0.45 D) µH, D and ℓ in mm
-        const Quantity lunghezza = leggi(testi.Text6);
-        const Quantity N = leggi(testi.Text5);
-        const Quantity D = leggi(testi.Text4);
+        const Quantity lunghezza = leggi(testi, 6, locale);
+        const Quantity N = leggi(testi, 5, locale);
+        const Quantity D = leggi(testi, 4, locale);
         if (qualcunoNonPositivo({N, lunghezza, D}))
             return rifiuto(kMettereIValori);
         const double a = Power(FromQuantity(D), 2);
@@ -153,9 +186,9 @@ EsitoCalcolo EseguiCalcolo(std::int16_t Modo, const TabellaValoriC &ValoriC, con
         return esito;
     }
     case 5: { // turns for an inductance on a former; the length is not guarded
-        const Quantity L = leggi(testi.Text1);
-        const Quantity D = leggi(testi.Text4);
-        const Quantity lunghezza = leggi(testi.Text6);
+        const Quantity L = leggi(testi, 1, locale);
+        const Quantity D = leggi(testi, 4, locale);
+        const Quantity lunghezza = leggi(testi, 6, locale);
         if (qualcunoNonPositivo({D, L}))
             return rifiuto(kMettereIValori);
         const Quantity N = spire(L, D, lunghezza);
@@ -165,10 +198,10 @@ EsitoCalcolo EseguiCalcolo(std::int16_t Modo, const TabellaValoriC &ValoriC, con
         return esito;
     }
     case 6: { // turns for the inductance that resonates with C at f
-        const Quantity f = leggi(testi.Text3);
-        const Quantity C = leggi(testi.Text2);
-        const Quantity D = leggi(testi.Text4);
-        const Quantity lunghezza = leggi(testi.Text6);
+        const Quantity f = leggi(testi, 3, locale);
+        const Quantity C = leggi(testi, 2, locale);
+        const Quantity D = leggi(testi, 4, locale);
+        const Quantity lunghezza = leggi(testi, 6, locale);
         if (qualcunoNonPositivo({f, C, D, lunghezza}))
             return rifiuto(kMettereIValori);
         const Quantity L = induttanzaRisonante(f, C);
@@ -179,7 +212,7 @@ EsitoCalcolo EseguiCalcolo(std::int16_t Modo, const TabellaValoriC &ValoriC, con
         return esito;
     }
     case 7: { // pi low-pass filter for a working frequency
-        const Quantity f = leggi(testi.Text3);
+        const Quantity f = leggi(testi, 3, locale);
         if (qualcunoNonPositivo({f}))
             return rifiuto(kMettereIlValore);
         const PassaBasso filtro = CalcolaPassaBasso(f, ValoriC);
@@ -197,3 +230,5 @@ EsitoCalcolo EseguiCalcolo(std::int16_t Modo, const TabellaValoriC &ValoriC, con
     }
     }
 }
+
+} // namespace

@@ -23,6 +23,9 @@ void CaricaValoriC(TabellaValoriC &ValoriC);
 struct TestiIngresso
 {
     QString Text1, Text2, Text3, Text4, Text5, Text6;
+
+    // The text of TextN, N from 1 to 6.
+    const QString &Testo(int campo) const;
 };
 
 // The coil behind a result of modes 4 to 6: former diameter and winding length
@@ -44,6 +47,9 @@ struct EsitoCalcolo
     bool messaggio = false;
     QString testoMessaggio;
     bool critico = false;
+    // The field (N of TextN) whose text reads only in part, 0 for none: the
+    // window names it in its refusal, and nothing is computed.
+    int campoIllegibile = 0;
 
     // The result box, and in mode 7 the three labels over the schematic.
     QString SEO;

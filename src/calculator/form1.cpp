@@ -5,6 +5,7 @@
 #include "foundation/handlerguard.h"
 #include "foundation/messages.h"
 #include "foundation/toolkit.h"
+#include "foundation/val.h"
 
 #include "ui_Form1.h"
 
@@ -216,12 +217,18 @@ void Form1::CmdKalc_Click()
     // or failed computation leaves the figure but no note.
     ui->SEO->setToolTip(QString());
     const EsitoCalcolo esito = EseguiCalcolo(Modo, ValoriC, testi, QLocale());
+    if (esito.campoIllegibile) {
+        const QLineEdit *campo = std::array{ui->Text1, ui->Text2, ui->Text3, ui->Text4, ui->Text5,
+                                            ui->Text6}[static_cast<std::size_t>(esito.campoIllegibile - 1)];
+        MsgBox(UnreadableNumberMessage(campo->accessibleName(), campo->text()));
+        return;
+    }
     if (esito.messaggio) {
         // A refused computation leaves every output as it was.
         MsgBox(esito.testoMessaggio, esito.critico ? MsgBoxStyle::Critical : MsgBoxStyle::OkOnly);
         return;
     }
-    ui->SEO->setText(esito.SEO);
+    SetFieldText(ui->SEO, esito.SEO);
     if (esito.bobina) {
         const BobinaCalcolata &bobina = *esito.bobina;
         ui->SEO->setToolTip(AccuracyNote(bobina.induttanza, bobina.D, bobina.lunghezza, bobina.N, QLocale(),

@@ -59,6 +59,8 @@ void Form3::SetupWindow(QWidget *window)
 {
     ui = std::make_unique<Ui::Form3>();
     ui->setupUi(window);
+    // The window may grow, never shrink below its definition: every caption stays whole.
+    window->setMinimumSize(window->size());
 
     // The window definition's captions at 9.75 and 14.25 points; Designer keeps
     // whole points only.
@@ -122,23 +124,34 @@ void Form3::Command1_Click()
     Quantity SPZ;
     Quantity spirePrecedenti;
 
+    // A text read only in part is refused before anything is written.
+    std::array<double, 5> letti{};
+    const std::array campi{ui->TextSPI, ui->TextDIA1, ui->TextSPZ, ui->TextDIA2, ui->TextLUN};
+    for (std::size_t i = 0; i < campi.size(); ++i) {
+        const std::optional<double> valore = ReadFieldNumber(campi[i]->text());
+        if (!valore) {
+            MsgBox(UnreadableNumberMessage(campi[i]->accessibleName(), campi[i]->text()));
+            return;
+        }
+        letti[i] = *valore;
+    }
     // The accuracy notes describe the inductances this click computes; a
     // click that fails before them leaves none.
     ui->TextIND->setToolTip(QString());
     ui->LabelIND2->setToolTip(QString());
 
-    SPI[1] = ToQuantity(Val(ui->TextSPI->text()));
-    DIA[1] = ToQuantity(Val(ui->TextDIA1->text()));
+    SPI[1] = ToQuantity(letti[0]);
+    DIA[1] = ToQuantity(letti[1]);
     // What the box holds is replaced by the computed spacing below.
-    SPZ = ToQuantity(Val(ui->TextSPZ->text()));
-    DIA[2] = ToQuantity(Val(ui->TextDIA2->text()));
-    LUN[1] = ToQuantity(Val(ui->TextLUN->text()));
+    SPZ = ToQuantity(letti[2]);
+    DIA[2] = ToQuantity(letti[3]);
+    LUN[1] = ToQuantity(letti[4]);
 
-    ui->TextLUN->setText(Format(LUN[1], QStringLiteral("###")));
+    SetFieldText(ui->TextLUN, Format(LUN[1], QStringLiteral("###")));
     SPZ = Spacing(LUN[1], SPI[1]);
-    ui->TextSPZ->setText(Format(SPZ, QStringLiteral("#0.00")));
+    SetFieldText(ui->TextSPZ, Format(SPZ, QStringLiteral("#0.00")));
     IND[1] = CoilInductance(SPI[1], DIA[1], LUN[1]);
-    ui->TextIND->setText(Format(IND[1], QStringLiteral("#,##0.000")));
+    SetFieldText(ui->TextIND, Format(IND[1], QStringLiteral("#,##0.000")));
     ui->TextIND->setToolTip(
         AccuracyNote(FromQuantity(IND[1]), FromQuantity(DIA[1]), FromQuantity(LUN[1]), FromQuantity(SPI[1])));
 

@@ -7,6 +7,7 @@
 #include "foundation/checkedmath.h"
 #include "foundation/format.h"
 #include "foundation/handlerguard.h"
+#include "foundation/helpviewer.h"
 #include "foundation/localenumber.h"
 #include "foundation/toolkit.h"
 
@@ -43,6 +44,12 @@ void ApplicaCorpiFrazionari(QWidget *window)
         font.setPointSizeF(size.toDouble());
         widget->setFont(font);
     }
+}
+
+// A field's text, named after the field's caption for the report of a fault.
+Variante Campo(const QLineEdit *campo)
+{
+    return Variante(campo->text(), campo->accessibleName());
 }
 
 } // namespace
@@ -108,6 +115,9 @@ void Form2::SetupWindow(QWidget *window)
     // five fields and raises their clicks.
     for (QLineEdit *campo : {ui->DiamSup, ui->LunBob, ui->Spire, ui->Cap1, ui->Cap2})
         campo->installEventFilter(this);
+    // "F1 guida all'uso" looks like a link, and a click on it opens the help as F1 does.
+    ui->Label2->setCursor(Qt::PointingHandCursor);
+    ui->Label2->installEventFilter(this);
 }
 
 void Form2::ReleaseWindow()
@@ -118,6 +128,11 @@ void Form2::ReleaseWindow()
 
 bool Form2::eventFilter(QObject *watched, QEvent *event)
 {
+    if (ui && watched == ui->Label2 && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        Guard([this] { OpenHelp(HelpPage()); });
+        return true;
+    }
     if (ui && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {
         auto *mouse = static_cast<QMouseEvent *>(event);
         auto *campo = qobject_cast<QLineEdit *>(watched);
@@ -167,22 +182,22 @@ void Form2::Form_Load()
 
 void Form2::ImpostaCampi()
 {
-    ui->Spire->setText(NumSpire.ToText());
-    ui->DiamSup->setText(Diametro.ToText());
-    ui->LunBob->setText(Lunghezza.ToText());
-    ui->Cap1->setText(Capacita1.ToText());
-    ui->Cap2->setText(Capacita2.ToText());
+    SetFieldText(ui->Spire, NumSpire.ToText());
+    SetFieldText(ui->DiamSup, Diametro.ToText());
+    SetFieldText(ui->LunBob, Lunghezza.ToText());
+    SetFieldText(ui->Cap1, Capacita1.ToText());
+    SetFieldText(ui->Cap2, Capacita2.ToText());
 }
 
 // Reads the five fields and shows every result as soon as it is known, so a
 // fault at one step leaves the results before it on show.
 void Form2::Ricalcola()
 {
-    Diametro = ui->DiamSup->text();
-    NumSpire = ui->Spire->text();
-    Lunghezza = ui->LunBob->text();
-    Capacita1 = ui->Cap1->text();
-    Capacita2 = ui->Cap2->text();
+    Diametro = Campo(ui->DiamSup);
+    NumSpire = Campo(ui->Spire);
+    Lunghezza = Campo(ui->LunBob);
+    Capacita1 = Campo(ui->Cap1);
+    Capacita2 = Campo(ui->Cap2);
     // The accuracy note belongs to an inductance this run computes; a run that
     // fails before it leaves none.
     ui->MicroH->setToolTip(QString());
@@ -220,11 +235,11 @@ void Form2::Ricalcola()
 
 bool Form2::Passo(QLineEdit *campo, double passo, double limite)
 {
-    const double valore = ParseLocaleNumber(campo->text());
+    const double valore = Campo(campo).ToDouble();
     const bool ammesso = passo < 0 ? valore > limite : valore < limite;
     if (!ammesso)
         return false;
-    campo->setText(FormatLocaleNumber(Add(ParseLocaleNumber(campo->text()), passo)));
+    SetFieldText(campo, FormatLocaleNumber(Add(Campo(campo).ToDouble(), passo)));
     return true;
 }
 
@@ -237,7 +252,7 @@ bool Form2::Agganciato() const
 void Form2::DopoDiametro()
 {
     if (ui->Option6->isChecked())
-        ui->LunBob->setText(ui->DiamSup->text());
+        SetFieldText(ui->LunBob, ui->DiamSup->text());
 }
 
 // A new length with the same turns is a new spacing, so the lock lets go;
@@ -247,7 +262,7 @@ void Form2::DopoLunghezza()
     if (Agganciato())
         CmdBlock_Click();
     if (ui->Option6->isChecked())
-        ui->DiamSup->setText(ui->LunBob->text());
+        SetFieldText(ui->DiamSup, ui->LunBob->text());
 }
 
 // Locked, the coil keeps the spacing of the last recalculation and its length
@@ -255,8 +270,8 @@ void Form2::DopoLunghezza()
 void Form2::DopoSpire()
 {
     if (Agganciato()) {
-        const double lunghezza = Multiply(ParseLocaleNumber(ui->Spire->text()), Spaziatura.ToDouble());
-        ui->LunBob->setText(FormatLocaleNumber(lunghezza));
+        const double lunghezza = Multiply(Campo(ui->Spire).ToDouble(), Spaziatura.ToDouble());
+        SetFieldText(ui->LunBob, FormatLocaleNumber(lunghezza));
     }
 }
 

@@ -1,12 +1,20 @@
 #include "designer/ricalcolo.h"
 
 #include "foundation/checkedmath.h"
+#include "foundation/runtimeerror.h"
 
 namespace Ricalcolo {
 
 double Spaziatura(const Variante &lunghezza, const Variante &spire)
 {
-    return Divide(lunghezza.ToDouble(), spire.ToDouble());
+    const double l = lunghezza.ToDouble();
+    const double n = spire.ToDouble();
+    try {
+        return Divide(l, n);
+    } catch (const RuntimeError &error) {
+        // Only 0 turns make the division fail.
+        throw error.withDetail(spire.Causa());
+    }
 }
 
 double Induttanza(const Variante &diametro, const Variante &spire, const Variante &lunghezza)

@@ -2,6 +2,7 @@
 
 #include "foundation/checkedmath.h"
 #include "foundation/localenumber.h"
+#include "foundation/runtimeerror.h"
 
 double Variante::ToDouble(const QLocale &locale) const
 {
@@ -9,7 +10,22 @@ double Variante::ToDouble(const QLocale &locale) const
         return *whole;
     if (const auto *number = std::get_if<double>(&m_value))
         return *number;
-    return ParseLocaleNumber(std::get<QString>(m_value), locale);
+    const QString &text = std::get<QString>(m_value);
+    try {
+        return ParseLocaleNumber(text, locale);
+    } catch (const RuntimeError &error) {
+        if (m_campo.isEmpty())
+            throw;
+        throw error.withDetail(
+            QStringLiteral("Nel campo \"%1\" il testo \"%2\" non è un numero.").arg(m_campo, text));
+    }
+}
+
+QString Variante::Causa() const
+{
+    if (m_campo.isEmpty())
+        return QString();
+    return QStringLiteral("Causa: \"%1\" vale %2.").arg(m_campo, ToText());
 }
 
 QString Variante::ToText(const QLocale &locale) const

@@ -16,6 +16,9 @@ public:
     Variante(std::int16_t value) : m_value(value) {}
     Variante(double value) : m_value(value) {}
     Variante(const QString &text) : m_value(text) {}
+    // The text of the field with this caption: a fault that comes from it
+    // names the field in its report.
+    Variante(const QString &text, const QString &campo) : m_value(text), m_campo(campo) {}
 
     bool IsInteger() const { return std::holds_alternative<std::int16_t>(m_value); }
     bool IsDouble() const { return std::holds_alternative<double>(m_value); }
@@ -28,9 +31,14 @@ public:
     // through FormatLocaleNumber, a text unchanged.
     QString ToText(const QLocale &locale = QLocale()) const;
 
+    // "Spire" vale 0: the input named when it alone causes a fault; empty for
+    // a value that comes from no field.
+    QString Causa() const;
+
     // Two texts are joined; any other pair is added as numbers, giving a double.
     friend Variante operator+(const Variante &a, const Variante &b);
 
 private:
     std::variant<std::int16_t, double, QString> m_value;
+    QString m_campo;
 };

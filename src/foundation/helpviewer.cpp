@@ -34,7 +34,7 @@ void OpenHelp(const QString &page)
         browser->setObjectName(QStringLiteral("helpViewer"));
         browser->setAttribute(Qt::WA_DeleteOnClose, false);
         browser->setOpenExternalLinks(false);
-        browser->setWindowTitle(QStringLiteral("Solenorium - Guida"));
+        browser->setWindowTitle(QStringLiteral("Guida"));
         browser->resize(720, 600);
         QFile style(QStringLiteral(":/help/style.css"));
         if (style.open(QIODevice::ReadOnly))

@@ -6,6 +6,13 @@ RuntimeError::RuntimeError(ErrorNumber number)
 {
 }
 
+RuntimeError RuntimeError::withDetail(const QString &detail) const
+{
+    RuntimeError error(m_number);
+    error.m_detail = detail;
+    return error;
+}
+
 QString RuntimeError::description() const
 {
     return descriptionOf(m_number);

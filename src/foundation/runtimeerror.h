@@ -24,10 +24,16 @@ public:
     QString description() const;
     const char *what() const noexcept override { return m_what.c_str(); }
 
+    // What the user can act on, when the fault has one cause the program
+    // knows: the field whose text is no number, the input that was 0.
+    const QString &detail() const { return m_detail; }
+    RuntimeError withDetail(const QString &detail) const;
+
     // The Italian description of an error number.
     static QString descriptionOf(ErrorNumber number);
 
 private:
     ErrorNumber m_number;
     std::string m_what;
+    QString m_detail;
 };

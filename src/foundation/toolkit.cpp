@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <cmath>
 
@@ -62,4 +63,10 @@ void LowerWindowlessControls(QWidget *window)
         for (auto it = windowless.crbegin(); it != windowless.crend(); ++it)
             (*it)->lower();
     }
+}
+
+void SetFieldText(QLineEdit *field, const QString &text)
+{
+    field->setText(text);
+    field->setCursorPosition(0);
 }

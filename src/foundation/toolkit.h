@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class QLineEdit;
 class QScrollBar;
 class QWidget;
 
@@ -26,3 +27,7 @@ void SetScrollValue(QScrollBar *bar, int value);
 // keeping their own order among themselves, so they never take a click meant
 // for a button, an option, a field or a bar.
 void LowerWindowlessControls(QWidget *window);
+
+// Writes a field's text as the program's windows write their fields: the
+// field shows the start of the text, however long, not its end.
+void SetFieldText(QLineEdit *field, const QString &text);

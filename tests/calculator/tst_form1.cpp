@@ -293,7 +293,7 @@ void TestForm1::states_data()
         "5.033");
 
     row("it_IT 2500 MHz", {"Cmd7", "Text3=2500", "CmdKalc"}, none, "3.004,8", {"1,1", "1,1", "0,005"}, "it_IT");
-    row("it_IT comma typed", {"Cmd7", "Text3=7,9", "CmdKalc"}, none, "8,3", {"390,0", "390,0", "1,893"}, "it_IT");
+    row("it_IT comma typed", {"Cmd7", "Text3=7,9", "CmdKalc"}, none, "8,8", {"390,0", "390,0", "1,677"}, "it_IT");
     row("C 2500 MHz", {"Cmd7", "Text3=2500", "CmdKalc"}, none, "3,004.8", {"1.1", "1.1", "0.005"});
 }
 

@@ -4,7 +4,9 @@
 #include "foundation/runtimeerror.h"
 #include "foundation/val.h"
 
+#include <QLocale>
 #include <QTest>
+#include <optional>
 #include <cmath>
 #include <limits>
 
@@ -35,6 +37,8 @@ private slots:
     void val();
     void valOverflow_data();
     void valOverflow();
+    void readFieldNumber_data();
+    void readFieldNumber();
 
     void toQuantity_data();
     void toQuantity();
@@ -312,6 +316,45 @@ void TestNumbers::checkedMath()
     QCOMPARE(raised, error);
     if (error == 0)
         QCOMPARE(value, result);
+}
+
+// What the calculator and the converter make of a field: the number, or
+// nothing when the text would be read only in part (NaN stands for nothing).
+void TestNumbers::readFieldNumber_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("expected");
+    const double refused = std::nan("");
+    const struct
+    {
+        const char *text;
+        double point, comma; // under en_US and under it_IT
+    } rows[] = {
+        {"100,5", refused, 100.5},     {"5,033", refused, 5.033},  {"1.591,540", refused, 1591.54},
+        {"2,5", refused, 2.5},         {"40mm", refused, refused}, {"12abc", refused, refused},
+        {"abc", 0, 0},                 {"", 0, 0},                 {"2.5", 2.5, 2.5},
+        {" 1 0 0 , 5 ", refused, 100.5}, {"3.004,8", refused, 3004.8}, {"-2,5", refused, -2.5},
+        {"1e3", 1000, 1000},           {"1e", refused, refused},   {"&HFF", 255, 255},
+        {"&HFFx", refused, refused},   {"&H", 0, 0},               {"2,5mm", refused, refused},
+        {",", 0, 0},                   {"7.", 7, 7},               {"5µ", refused, refused},
+    };
+    for (const auto &row : rows) {
+        QTest::addRow("en_US \"%s\"", row.text) << "en_US" << QString::fromUtf8(row.text) << row.point;
+        QTest::addRow("it_IT \"%s\"", row.text) << "it_IT" << QString::fromUtf8(row.text) << row.comma;
+    }
+}
+
+void TestNumbers::readFieldNumber()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QFETCH(double, expected);
+    const std::optional<double> read = ReadFieldNumber(text, QLocale(locale));
+    if (std::isnan(expected))
+        QVERIFY2(!read, qPrintable(QString::number(read.value_or(0))));
+    else
+        QCOMPARE(read, std::optional<double>(expected));
 }
 
 QTEST_APPLESS_MAIN(TestNumbers)

@@ -1045,7 +1045,7 @@ void RandomUser::CheckBoxes(int from, const Action &action)
         CHECK(box.title == QLatin1String("Solenorium"), QStringLiteral("box titled ") + box.title);
         CHECK(box.buttons == 1, QStringLiteral("box with more than OK: ") + box.text);
         if (box.objectName == QLatin1String("msgBox")) {
-            CHECK(programMessages.contains(box.text), QStringLiteral("unknown message: ") + box.text);
+            CHECK(programMessages.contains(box.text) || box.text.contains(QStringLiteral("non si legge tutto come numero")), QStringLiteral("unknown message: ") + box.text);
             ++m_boxesByKind[QStringLiteral("message \"%1\"").arg(box.text.left(48))];
         } else if (box.objectName == QLatin1String("runtimeErrorReport")) {
             const QRegularExpressionMatch match = report.match(box.text);
@@ -1053,7 +1053,7 @@ void RandomUser::CheckBoxes(int from, const Action &action)
             const int number = match.captured(1).toInt();
             const QList<int> known{5, 6, 9, 11, 13, 380};
             CHECK(known.contains(number), QStringLiteral("unknown error: ") + box.text);
-            QCOMPARE(box.text, RuntimeErrorText(RuntimeError(static_cast<ErrorNumber>(number))));
+            QVERIFY(box.text.startsWith(RuntimeErrorText(RuntimeError(static_cast<ErrorNumber>(number)))));
             ++m_boxesByKind[QStringLiteral("run-time error %1").arg(number)];
         } else {
             CHECK(false, QStringLiteral("a box that is not the program's: ") + box.objectName + u' ' + box.text);
