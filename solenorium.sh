@@ -24,26 +24,25 @@ install_missing() { # install_missing [extra packages...]
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-build() { # build <folder> [cmake options...]
-    local dir="$1"; shift
-    cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@"
-    cmake --build "$dir" --parallel "$(nproc)"
+build() { # build <preset>: configure with a preset of CMakePresets.json and build in build/<preset>
+    (cd "$here" && cmake --preset "$1" >/dev/null)
+    cmake --build "$here/build/$1" --parallel "$(nproc)"
 }
 
 case "${1:-}" in
 run)
     install_missing
-    build "$here/build/release"
+    build release
     exec "$here/build/release/solenorium"
     ;;
 test)
     install_missing
-    build "$here/build/release"
+    build release
     ctest --test-dir "$here/build/release" --output-on-failure --parallel "$(nproc)"
     ;;
 sanitize)
     install_missing
-    build "$here/build/sanitize" -DSOLENORIUM_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    build sanitize
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ctest --test-dir "$here/build/sanitize" --output-on-failure --parallel "$(nproc)"
     ;;

@@ -14,7 +14,7 @@
 #include "calculator/form1.h"
 #include "converter/form3.h"
 #include "designer/form2.h"
-#include "foundation/program.h"
+#include "toolkit/program.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -18,8 +18,8 @@
 // The first byte chooses the case: a quantity, a 15-digit decimal, any double.
 #include "fuzzsupport.h"
 
-#include "foundation/format.h"
-#include "foundation/quantity.h"
+#include "numbers/format.h"
+#include "numbers/quantity.h"
 
 #include <QRegularExpression>
 

@@ -21,7 +21,7 @@
 // The first byte chooses the case: a 15-digit decimal, any double, or text.
 #include "fuzzsupport.h"
 
-#include "foundation/localenumber.h"
+#include "numbers/localenumber.h"
 
 #include <cfloat>
 #include <cmath>

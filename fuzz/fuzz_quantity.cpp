@@ -21,7 +21,7 @@
 // The first byte chooses the operation.
 #include "fuzzsupport.h"
 
-#include "foundation/quantity.h"
+#include "numbers/quantity.h"
 
 #include <cmath>
 #include <limits>

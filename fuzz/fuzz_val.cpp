@@ -15,7 +15,7 @@
 // or a hexadecimal or octal number.
 #include "fuzzsupport.h"
 
-#include "foundation/val.h"
+#include "numbers/val.h"
 
 #include <cerrno>
 #include <cmath>

@@ -3,7 +3,7 @@
 // program meets, and stopping with a readable message when a property fails.
 #pragma once
 
-#include "foundation/runtimeerror.h"
+#include "numbers/runtimeerror.h"
 
 #include <QLocale>
 #include <QString>

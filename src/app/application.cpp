@@ -4,10 +4,10 @@
 #include "calculator/form1.h"
 #include "converter/form3.h"
 #include "designer/form2.h"
-#include "foundation/program.h"
-#include "foundation/resultaccessible.h"
-#include "foundation/svgicon.h"
-#include "foundation/toolkit.h"
+#include "toolkit/program.h"
+#include "toolkit/resultaccessible.h"
+#include "toolkit/svgicon.h"
+#include "toolkit/definition.h"
 
 #include <QApplication>
 
@@ -28,10 +28,10 @@ Application::~Application()
 
 void Application::ConfigureApplication()
 {
-    QApplication::setApplicationName(QStringLiteral("Solenorium"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Solenorium"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00.0001"));
-    QApplication::setOrganizationName(QStringLiteral("Solenorium"));
+    QApplication::setApplicationName(QStringLiteral(SOLENORIUM_TITLE));
+    QApplication::setApplicationDisplayName(QStringLiteral(SOLENORIUM_TITLE));
+    QApplication::setApplicationVersion(QStringLiteral(SOLENORIUM_VERSION_TEXT));
+    QApplication::setOrganizationName(QStringLiteral(SOLENORIUM_TITLE));
     QApplication::setDesktopFileName(QStringLiteral("solenorium"));
     QApplication::setWindowIcon(SvgIcon(QStringLiteral(":/pictures/solenorium.svg")));
     // The program ends when its last window is unloaded, not when the last one is hidden.

@@ -2,35 +2,31 @@
 
 #include "app/application.h"
 #include "app/testimenu.h"
-#include "foundation/colour.h"
-#include "foundation/handlerguard.h"
-#include "foundation/program.h"
-#include "foundation/toolkit.h"
+#include "toolkit/colour.h"
+#include "toolkit/handlerguard.h"
+#include "toolkit/program.h"
+#include "toolkit/definition.h"
 
 #include "ui_frmOptions.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QScreen>
 
 namespace {
 
 struct Scheda
 {
     const char16_t *caption;
-    const char16_t *key;
-    const char16_t *tag;
     const char16_t *toolTip;
 };
 
 // The five tabs of the strip, in order; the handlers use the index and the caption.
 constexpr Scheda kSchede[] = {
-    {u"ZORVEK", u"Prog0", u"1", u"Quello ero io"},
-    {u"Bobine-1", u"Prog1", u"2", u"Esegue il programma n. 1"},
-    {u"Bobine-2", u"Prog2", u"3", u"Esegue il programma bobine 2"},
-    {u"Diametri", u"Prog3", u"4", u"Il perchè di questi programmi"},
-    {u"Circa", u"Prog4", u"5", u"Il perchè di questi programmi"},
+    {u"ZORVEK", u"Quello ero io"},
+    {u"Bobine-1", u"Esegue il programma n. 1"},
+    {u"Bobine-2", u"Esegue il programma bobine 2"},
+    {u"Diametri", u"Il perchè di questi programmi"},
+    {u"Circa", u"Il perchè di questi programmi"},
 };
 
 constexpr std::uint32_t kSfondo = 0x00C0E0FF;
@@ -38,13 +34,6 @@ constexpr std::uint32_t kPulsante = 0x00E0E0E0;
 constexpr std::uint32_t kSfondoDiametri = 0x00C0FFC0;
 constexpr std::uint32_t kTestoDiametri = 0x00400000;
 constexpr std::uint32_t kSfondoCirca = 0x00C0FFFF;
-
-void setPointSize(QWidget *widget, qreal points)
-{
-    QFont font = widget->font();
-    font.setPointSizeF(points);
-    widget->setFont(font);
-}
 
 } // namespace
 
@@ -64,19 +53,17 @@ void frmOptions::SetupWindow(QWidget *window)
 {
     m_ui = std::make_unique<Ui::frmOptions>();
     m_ui->setupUi(window);
+    ApplyFractionalFontSizes(window);
     window->setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     SetBackColour(window, kSfondo);
 
     QTabBar *tabs = m_ui->tbsOptions;
-    setPointSize(tabs, 9.75);
     tabs->setDrawBase(false);
     tabs->setExpanding(false);
     for (const Scheda &scheda : kSchede) {
         const int index = tabs->addTab(QString::fromUtf16(scheda.caption));
         tabs->setTabToolTip(index, QString::fromUtf16(scheda.toolTip));
-        tabs->setTabData(index, QVariantMap{{QStringLiteral("key"), QString::fromUtf16(scheda.key)},
-                                            {QStringLiteral("tag"), QString::fromUtf16(scheda.tag)}});
     }
     tabs->setCurrentIndex(0);
     // The page frame starts under the tabs, so the strip and its page read as one control.
@@ -86,8 +73,6 @@ void frmOptions::SetupWindow(QWidget *window)
     m_ui->tbsOptionsPage->setGeometry(tabs->x(), tabs->y() + tabHeight - 1, window->width() - 1 - tabs->x(),
                                       TwipsToPixels(5595) - tabHeight + 1);
 
-    setPointSize(m_ui->cmdOK, 8.25);
-    setPointSize(m_ui->cmdApply, 8.25);
     SetBackColour(m_ui->cmdOK, kPulsante);
     SetBackColour(m_ui->cmdApply, kPulsante);
     SetBackColour(m_ui->Text2, kSfondoDiametri);
@@ -118,14 +103,7 @@ void frmOptions::ReleaseWindow()
 void frmOptions::Form_Load()
 {
     // The menu stands in the middle of the screen.
-    QWidget *window = Window();
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        const QSize outer = window->frameGeometry().size().expandedTo(window->size());
-        const float left = (static_cast<float>(area.width()) - static_cast<float>(outer.width())) / 2.0f;
-        const float top = (static_cast<float>(area.height()) - static_cast<float>(outer.height())) / 2.0f;
-        window->move(area.x() + static_cast<int>(left), area.y() + static_cast<int>(top));
-    }
+    CentreOnScreen(ScreenArea::Whole);
     m_ui->Picture1->setVisible(false);
     m_ui->Text1->setVisible(false);
     m_ui->Text2->setVisible(false);

@@ -3,7 +3,7 @@
 // tell why the programs exist. Esc ends the program, Ctrl+Tab steps the tabs.
 #pragma once
 
-#include "foundation/formbase.h"
+#include "toolkit/formbase.h"
 
 #include <memory>
 
@@ -22,9 +22,6 @@ public:
     ~frmOptions() override;
 
     QString HelpPage() const override;
-
-    // The loaded window's widgets, for the program's own use and for tests.
-    Ui::frmOptions *ui() const { return m_ui.get(); }
 
 protected:
     void SetupWindow(QWidget *window) override;

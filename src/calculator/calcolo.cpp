@@ -1,9 +1,9 @@
 #include "calculator/calcolo.h"
 
-#include "foundation/checkedmath.h"
-#include "foundation/format.h"
-#include "foundation/runtimeerror.h"
-#include "foundation/val.h"
+#include "numbers/checkedmath.h"
+#include "numbers/format.h"
+#include "numbers/runtimeerror.h"
+#include "numbers/val.h"
 
 #include <initializer_list>
 

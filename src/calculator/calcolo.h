@@ -4,7 +4,7 @@
 // run-time error of a numeric fault.
 #pragma once
 
-#include "foundation/quantity.h"
+#include "numbers/quantity.h"
 
 #include <QLocale>
 #include <QString>

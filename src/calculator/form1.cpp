@@ -1,18 +1,14 @@
 #include "calculator/form1.h"
 
-#include "foundation/accuracy.h"
-#include "foundation/colour.h"
-#include "foundation/handlerguard.h"
-#include "foundation/messages.h"
-#include "foundation/toolkit.h"
-#include "foundation/val.h"
+#include "coil/accuracy.h"
+#include "toolkit/colour.h"
+#include "toolkit/handlerguard.h"
+#include "toolkit/messages.h"
+#include "toolkit/definition.h"
+#include "numbers/val.h"
 
 #include "ui_Form1.h"
 
-#include <QEvent>
-#include <QRegularExpression>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 
 #include <array>
 
@@ -27,15 +23,6 @@ constexpr std::uint32_t kTestoFinestra = 0x80000008;
 // The selected mode's button: light red (red 255, green 192, blue 192),
 // kept in the text form in which the program states it.
 const QString kEvidenziato = QStringLiteral("&HC0C0FF");
-
-// Designer files hold whole points only; the window's fonts are MS Sans Serif
-// at 8.25, 9.75 and 13.5 points (11, 13 and 18 pixels at 96 dpi).
-void SetPointSize(QWidget *widget, qreal points)
-{
-    QFont font = widget->font();
-    font.setPointSizeF(points);
-    widget->setFont(font);
-}
 
 } // namespace
 
@@ -56,6 +43,7 @@ void Form1::SetupWindow(QWidget *window)
 {
     ui = std::make_unique<Ui::Form1>();
     ui->setupUi(window);
+    ApplyFractionalFontSizes(window);
     // A fixed dialog: title and close box only, not resizable.
     window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
@@ -64,12 +52,6 @@ void Form1::SetupWindow(QWidget *window)
     window->setPalette(ground);
     window->setAutoFillBackground(true);
 
-    SetPointSize(window, 8.25);
-    SetPointSize(ui->Label2, 13.5);
-    SetPointSize(ui->LblFT, 13.5);
-    SetPointSize(ui->LblC1, 9.75);
-    SetPointSize(ui->LblC2, 9.75);
-    SetPointSize(ui->CmdKalc, 9.75);
 
     // The heading is opaque in the window's colour; every other label lets the
     // drawings show through.
@@ -77,10 +59,8 @@ void Form1::SetupWindow(QWidget *window)
     SetForeColour(ui->Label2, kTestoFinestra);
 
     const std::array modeButtons{ui->Cmd1, ui->Cmd2, ui->Cmd3, ui->Cmd4, ui->Cmd5, ui->Cmd6, ui->Cmd7};
-    for (QPushButton *button : modeButtons) {
+    for (QPushButton *button : modeButtons)
         SetBackColour(button, kGrigio);
-        button->installEventFilter(this);
-    }
     SetBackColour(ui->CmdKalc, kGrigio);
     SetBackColour(ui->Command1, kGrigio);
 
@@ -249,40 +229,4 @@ void Form1::CmdKalc_Click()
 void Form1::Command1_Click()
 {
     Unload();
-}
-
-bool Form1::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::Paint && ui) {
-        for (QPushButton *button : {ui->Cmd1, ui->Cmd2, ui->Cmd3, ui->Cmd4, ui->Cmd5, ui->Cmd6, ui->Cmd7}) {
-            if (watched == button) {
-                PaintModeButton(button);
-                return true;
-            }
-        }
-    }
-    return FormBase::eventFilter(watched, event);
-}
-
-// The mode captions are longer than their buttons are wide. A run of blanks
-// separates the calculation's name from the data it needs; the name stands on
-// the first line and the data on the second, centred, each line wrapping
-// further at its blanks if it must, where a plain push button would cut the
-// caption off. The caption itself stays as the definition gives it.
-void Form1::PaintModeButton(QPushButton *button)
-{
-    static const QRegularExpression blanks(QStringLiteral(" {2,}"));
-    QString caption = button->text();
-    const QRegularExpressionMatch gap = blanks.match(caption);
-    if (gap.hasMatch())
-        caption = caption.left(gap.capturedStart()) + u'\n' + caption.mid(gap.capturedEnd());
-
-    QStylePainter painter(button);
-    QStyleOptionButton option;
-    option.initFrom(button);
-    option.state |= button->isDown() ? QStyle::State_Sunken : QStyle::State_Raised;
-    painter.drawControl(QStyle::CE_PushButton, option);
-    const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-    painter.drawItemText(contents.adjusted(3, 0, -3, 0), Qt::AlignCenter | Qt::TextWordWrap, option.palette,
-                         button->isEnabled(), caption, QPalette::ButtonText);
 }

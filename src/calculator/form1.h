@@ -4,7 +4,7 @@
 #pragma once
 
 #include "calculator/calcolo.h"
-#include "foundation/formbase.h"
+#include "toolkit/formbase.h"
 
 #include <QWidget>
 
@@ -38,7 +38,6 @@ protected:
     void SetupWindow(QWidget *window) override;
     void ReleaseWindow() override;
     void Form_Load() override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void AzzeraSelezione();
@@ -47,7 +46,6 @@ private:
     // show the drawing.
     void ScegliModo(QPushButton *button, std::int16_t modo, std::initializer_list<QWidget *> ingressi,
                     const QString &risultato, QWidget *figura);
-    void PaintModeButton(QPushButton *button);
     // The result box's accessible name follows the caption of Risultato.
     void NominaRisultato();
     void DimenticaNota();

@@ -1,6 +1,6 @@
 #include "converter/conversione.h"
 
-#include "foundation/checkedmath.h"
+#include "numbers/checkedmath.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 // operations of foundation, so a fault raises its run-time error.
 #pragma once
 
-#include "foundation/quantity.h"
+#include "numbers/quantity.h"
 
 // A search gives up after this many passes; no real coil comes near it.
 inline constexpr int kMaxSearchPasses = 10000;

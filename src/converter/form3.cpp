@@ -1,14 +1,14 @@
 #include "converter/form3.h"
 
 #include "converter/conversione.h"
-#include "foundation/accuracy.h"
-#include "foundation/checkedmath.h"
-#include "foundation/format.h"
-#include "foundation/handlerguard.h"
-#include "foundation/messages.h"
-#include "foundation/program.h"
-#include "foundation/toolkit.h"
-#include "foundation/val.h"
+#include "coil/accuracy.h"
+#include "numbers/checkedmath.h"
+#include "numbers/format.h"
+#include "toolkit/handlerguard.h"
+#include "toolkit/messages.h"
+#include "toolkit/program.h"
+#include "toolkit/definition.h"
+#include "numbers/val.h"
 
 #include "ui_Form3.h"
 
@@ -26,13 +26,6 @@ const QString kSpaziaturaDaCorreggere = QStringLiteral(
 const QString kRicercaInterrotta = QStringLiteral(
     "Dopo %1 tentativi la ricerca non ha raggiunto l'induttanza di partenza ed è stata interrotta: "
     "controllare i dati di partenza e il nuovo diametro.");
-
-void SetPointSize(QWidget *widget, double points)
-{
-    QFont font = widget->font();
-    font.setPointSizeF(points);
-    widget->setFont(font);
-}
 
 // The character code a key press delivers: Ctrl with a letter gives the
 // control character (Ctrl+A is 1), other keys their first character, 0 none.
@@ -59,16 +52,10 @@ void Form3::SetupWindow(QWidget *window)
 {
     ui = std::make_unique<Ui::Form3>();
     ui->setupUi(window);
+    ApplyFractionalFontSizes(window);
     // The window may grow, never shrink below its definition: every caption stays whole.
     window->setMinimumSize(window->size());
 
-    // The window definition's captions at 9.75 and 14.25 points; Designer keeps
-    // whole points only.
-    for (QWidget *caption : {ui->Label1, ui->Label2, ui->Label3, ui->Label4, ui->Label5, ui->Label6, ui->Label7,
-                             ui->Label8, ui->Label9, ui->Label10, ui->Label13})
-        SetPointSize(caption, 9.75);
-    SetPointSize(ui->Label11, 14.25);
-    SetPointSize(ui->Label12, 14.25);
 
     // Screen readers name each box after its row and its column: the departure
     // coil on the left, the new one on the right.

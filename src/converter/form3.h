@@ -6,8 +6,8 @@
 #pragma once
 
 #include "converter/conversione.h"
-#include "foundation/formbase.h"
-#include "foundation/quantity.h"
+#include "toolkit/formbase.h"
+#include "numbers/quantity.h"
 
 #include <QList>
 #include <array>
@@ -28,7 +28,6 @@ public:
 
     // The window state the conversions leave behind; index 1 is the departure
     // coil, 2 the new one (index 0 is not used).
-    const std::array<Quantity, 3> &Diametri() const { return DIA; }
     const std::array<Quantity, 3> &Induttanze() const { return IND; }
     // How the last search went, pass by pass.
     const QList<SearchPass> &UltimaRicerca() const { return m_passes; }

@@ -3,13 +3,13 @@
 #include "designer/ricalcolo.h"
 #include "ui_Form2.h"
 
-#include "foundation/accuracy.h"
-#include "foundation/checkedmath.h"
-#include "foundation/format.h"
-#include "foundation/handlerguard.h"
-#include "foundation/helpviewer.h"
-#include "foundation/localenumber.h"
-#include "foundation/toolkit.h"
+#include "coil/accuracy.h"
+#include "numbers/checkedmath.h"
+#include "numbers/format.h"
+#include "toolkit/handlerguard.h"
+#include "toolkit/helpviewer.h"
+#include "numbers/localenumber.h"
+#include "toolkit/definition.h"
 
 #include <QEvent>
 #include <QMouseEvent>
@@ -29,22 +29,6 @@ constexpr Limiti kDiametro{4, 10, 1000};
 constexpr Limiti kLunghezza{1, 10, 500};
 constexpr Limiti kSpire{1, 10, 500};
 constexpr Limiti kCapacita{1, 10, 2000};
-
-// The definition can only hold whole point sizes; the fractional sizes of its
-// fonts (8.25, 9.75, 13.5) travel in a "pointSizeF" property and are set here.
-void ApplicaCorpiFrazionari(QWidget *window)
-{
-    QList<QWidget *> widgets{window};
-    widgets += window->findChildren<QWidget *>();
-    for (QWidget *widget : widgets) {
-        const QVariant size = widget->property("pointSizeF");
-        if (!size.isValid())
-            continue;
-        QFont font = widget->font();
-        font.setPointSizeF(size.toDouble());
-        widget->setFont(font);
-    }
-}
 
 // A field's text, named after the field's caption for the report of a fault.
 Variante Campo(const QLineEdit *campo)
@@ -67,7 +51,7 @@ void Form2::SetupWindow(QWidget *window)
 {
     ui = std::make_unique<Ui::Form2>();
     ui->setupUi(window);
-    ApplicaCorpiFrazionari(window);
+    ApplyFractionalFontSizes(window);
     // The window opens with the focus in the first field of the tab order.
     ui->DiamSup->setFocus();
 

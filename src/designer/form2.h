@@ -7,7 +7,7 @@
 #pragma once
 
 #include "designer/variante.h"
-#include "foundation/formbase.h"
+#include "toolkit/formbase.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 #include "designer/ricalcolo.h"
 
-#include "foundation/checkedmath.h"
-#include "foundation/runtimeerror.h"
+#include "numbers/checkedmath.h"
+#include "numbers/runtimeerror.h"
 
 namespace Ricalcolo {
 

@@ -1,8 +1,8 @@
 #include "designer/variante.h"
 
-#include "foundation/checkedmath.h"
-#include "foundation/localenumber.h"
-#include "foundation/runtimeerror.h"
+#include "numbers/checkedmath.h"
+#include "numbers/localenumber.h"
+#include "numbers/runtimeerror.h"
 
 double Variante::ToDouble(const QLocale &locale) const
 {

@@ -7,7 +7,7 @@
 #include "common/scrollpart.h"
 #include "converter/form3.h"
 #include "designer/form2.h"
-#include "foundation/toolkit.h"
+#include "toolkit/definition.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -6,9 +6,9 @@
 #include "common/modalcatcher.h"
 #include "converter/form3.h"
 #include "designer/form2.h"
-#include "foundation/helpviewer.h"
-#include "foundation/program.h"
-#include "foundation/toolkit.h"
+#include "toolkit/helpviewer.h"
+#include "toolkit/program.h"
+#include "toolkit/definition.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -112,9 +112,6 @@ void TestApp::menuDefinition()
     for (int i = 0; i < 5; ++i) {
         QCOMPARE(tabs()->tabText(i), captions[i]);
         QCOMPARE(tabs()->tabToolTip(i), tips[i]);
-        const QVariantMap data = tabs()->tabData(i).toMap();
-        QCOMPARE(data.value("key").toString(), QStringLiteral("Prog%1").arg(i));
-        QCOMPARE(data.value("tag").toString(), QString::number(i + 1));
     }
     QCOMPARE(menuControl<QPushButton>("cmdOK")->text(), QStringLiteral("Vai al programma"));
     QCOMPARE(menuControl<QPushButton>("cmdApply")->text(), QStringLiteral("END"));

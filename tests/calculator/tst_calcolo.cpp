@@ -1,7 +1,7 @@
 // The calculator's seven computations: results, guards, messages, faults and
 // the standard-capacitor search, without a window.
 #include "calculator/calcolo.h"
-#include "foundation/runtimeerror.h"
+#include "numbers/runtimeerror.h"
 
 #include <QTest>
 

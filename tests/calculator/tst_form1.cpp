@@ -3,10 +3,10 @@
 // and reopening the window.
 #include "calculator/form1.h"
 #include "common/modalcatcher.h"
-#include "foundation/messages.h"
-#include "foundation/runtimeerror.h"
-#include "foundation/svgimage.h"
-#include "foundation/toolkit.h"
+#include "toolkit/messages.h"
+#include "numbers/runtimeerror.h"
+#include "toolkit/svgimage.h"
+#include "toolkit/definition.h"
 
 #include <QHash>
 #include <QLabel>

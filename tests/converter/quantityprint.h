@@ -1,7 +1,7 @@
 // Lets QCOMPARE print a quantity that differs, with its four decimals.
 #pragma once
 
-#include "foundation/quantity.h"
+#include "numbers/quantity.h"
 
 #include <QByteArray>
 #include <cstring>

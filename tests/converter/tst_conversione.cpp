@@ -2,7 +2,7 @@
 // pass by pass, the rounding to quantities where it shows, and the run-time
 // error each fault raises.
 #include "converter/conversione.h"
-#include "foundation/runtimeerror.h"
+#include "numbers/runtimeerror.h"
 #include "quantityprint.h"
 
 #include <QTest>

@@ -4,8 +4,8 @@
 #include "common/modalcatcher.h"
 #include "common/scrollpart.h"
 #include "converter/form3.h"
-#include "foundation/program.h"
-#include "foundation/toolkit.h"
+#include "toolkit/program.h"
+#include "toolkit/definition.h"
 
 #include <QApplication>
 #include <QLabel>

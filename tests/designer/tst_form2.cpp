@@ -4,9 +4,9 @@
 #include "designer/form2.h"
 
 #include "common/modalcatcher.h"
-#include "foundation/runtimeerror.h"
-#include "foundation/svgimage.h"
-#include "foundation/toolkit.h"
+#include "numbers/runtimeerror.h"
+#include "toolkit/svgimage.h"
+#include "toolkit/definition.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // The designer's arithmetic and its values, without a window.
 #include "designer/ricalcolo.h"
 #include "designer/variante.h"
-#include "foundation/runtimeerror.h"
+#include "numbers/runtimeerror.h"
 
 #include <QTest>
 #include <cmath>

@@ -1,8 +1,8 @@
 // The current-sheet inductance against the published Nagaoka coefficients, how
 // far the classic millimetre formula is from it, and the note the windows show
 // beside an inductance figure.
-#include "foundation/accuracy.h"
-#include "foundation/currentsheet.h"
+#include "coil/accuracy.h"
+#include "coil/currentsheet.h"
 
 #include <QLocale>
 #include <QTest>

@@ -2,13 +2,13 @@
 // and the toolkit helpers every window rests on: window objects that outlive
 // their windows, colours, twips, scroll-bar values and the help window.
 #include "common/modalcatcher.h"
-#include "foundation/colour.h"
-#include "foundation/formbase.h"
-#include "foundation/handlerguard.h"
-#include "foundation/helpviewer.h"
-#include "foundation/messages.h"
-#include "foundation/runtimeerror.h"
-#include "foundation/toolkit.h"
+#include "toolkit/colour.h"
+#include "toolkit/formbase.h"
+#include "toolkit/handlerguard.h"
+#include "toolkit/helpviewer.h"
+#include "toolkit/messages.h"
+#include "numbers/runtimeerror.h"
+#include "toolkit/definition.h"
 
 #include <QApplication>
 #include <QLineEdit>

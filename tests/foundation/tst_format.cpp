@@ -1,9 +1,9 @@
 // Display patterns and the designer's locale conversions, under a locale with
 // the decimal point and one with the decimal comma.
-#include "foundation/format.h"
-#include "foundation/localenumber.h"
-#include "foundation/quantity.h"
-#include "foundation/runtimeerror.h"
+#include "numbers/format.h"
+#include "numbers/localenumber.h"
+#include "numbers/quantity.h"
+#include "numbers/runtimeerror.h"
 
 #include <QTest>
 #include <cmath>

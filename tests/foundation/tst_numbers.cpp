@@ -1,8 +1,8 @@
 // Quantities, the leading-number parse and the checked floating-point operations.
-#include "foundation/checkedmath.h"
-#include "foundation/quantity.h"
-#include "foundation/runtimeerror.h"
-#include "foundation/val.h"
+#include "numbers/checkedmath.h"
+#include "numbers/quantity.h"
+#include "numbers/runtimeerror.h"
+#include "numbers/val.h"
 
 #include <QLocale>
 #include <QTest>

@@ -19,12 +19,12 @@
 #include "converter/conversione.h"
 #include "converter/form3.h"
 #include "designer/form2.h"
-#include "foundation/helpviewer.h"
-#include "foundation/localenumber.h"
-#include "foundation/messages.h"
-#include "foundation/program.h"
-#include "foundation/runtimeerror.h"
-#include "foundation/toolkit.h"
+#include "toolkit/helpviewer.h"
+#include "numbers/localenumber.h"
+#include "toolkit/messages.h"
+#include "toolkit/program.h"
+#include "numbers/runtimeerror.h"
+#include "toolkit/definition.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -1008,9 +1008,7 @@ QString RandomUser::Kept(int w) const
         return QStringLiteral("Modo=%1").arg(m_app->Calculator().Modo);
     if (w == Converter) {
         const Form3 &f = m_app->Converter();
-        return QStringLiteral("DIA=%1,%2 IND=%3,%4")
-            .arg(f.Diametri()[1].raw())
-            .arg(f.Diametri()[2].raw())
+        return QStringLiteral("IND=%1,%2")
             .arg(f.Induttanze()[1].raw())
             .arg(f.Induttanze()[2].raw());
     }

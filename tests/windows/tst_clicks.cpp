@@ -8,7 +8,7 @@
 #include "common/modalcatcher.h"
 #include "converter/form3.h"
 #include "designer/form2.h"
-#include "foundation/program.h"
+#include "toolkit/program.h"
 
 #include <QApplication>
 #include <QLineEdit>

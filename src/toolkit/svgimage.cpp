@@ -1,4 +1,4 @@
-#include "foundation/svgimage.h"
+#include "toolkit/svgimage.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -1,4 +1,4 @@
-#include "foundation/currentsheet.h"
+#include "coil/currentsheet.h"
 
 #include <cmath>
 #include <numbers>

@@ -13,6 +13,10 @@ class QWidget;
 int TwipsToPixels(int twips);
 // Maps the definitions' fonts onto free, metric-close families.
 void InstallFontSubstitutions();
+// A window definition holds whole point sizes only; the fractional sizes of
+// its fonts (8.25, 9.75, 13.5, 14.25) travel in a "pointSizeF" property of
+// the window and its controls and are set here, the window first.
+void ApplyFractionalFontSizes(QWidget *window);
 // The application's help file, as the windows set it.
 void SetHelpFile(const QString &name);
 QString HelpFile();

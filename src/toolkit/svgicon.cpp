@@ -1,4 +1,4 @@
-#include "foundation/svgicon.h"
+#include "toolkit/svgicon.h"
 
 #include <QHash>
 #include <QIconEngine>

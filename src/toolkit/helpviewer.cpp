@@ -1,7 +1,7 @@
-#include "foundation/helpviewer.h"
+#include "toolkit/helpviewer.h"
 
-#include "foundation/messages.h"
-#include "foundation/toolkit.h"
+#include "toolkit/messages.h"
+#include "toolkit/definition.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "foundation/format.h"
+#include "numbers/format.h"
 
-#include "foundation/quantity.h"
-#include "foundation/runtimeerror.h"
+#include "numbers/quantity.h"
+#include "numbers/runtimeerror.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "foundation/localenumber.h"
+#include "numbers/localenumber.h"
 
-#include "foundation/runtimeerror.h"
+#include "numbers/runtimeerror.h"
 
 #include <cmath>
 

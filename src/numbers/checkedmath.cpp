@@ -1,6 +1,6 @@
-#include "foundation/checkedmath.h"
+#include "numbers/checkedmath.h"
 
-#include "foundation/runtimeerror.h"
+#include "numbers/runtimeerror.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "foundation/messages.h"
+#include "toolkit/messages.h"
 
-#include "foundation/runtimeerror.h"
+#include "numbers/runtimeerror.h"
 
 #include <QApplication>
 #include <QMessageBox>

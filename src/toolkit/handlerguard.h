@@ -3,8 +3,8 @@
 // event and the window goes on working.
 #pragma once
 
-#include "foundation/messages.h"
-#include "foundation/runtimeerror.h"
+#include "toolkit/messages.h"
+#include "numbers/runtimeerror.h"
 
 #include <QObject>
 #include <new>

@@ -45,8 +45,12 @@ protected:
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 
+    // Every window opens centred on the screen's free area; the menu asks for
+    // the middle of the whole screen.
+    enum class ScreenArea { Available, Whole };
+    void CentreOnScreen(ScreenArea area = ScreenArea::Available);
+
 private:
-    void CentreOnScreen();
 
     QPointer<QWidget> m_window;
 };

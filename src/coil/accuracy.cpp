@@ -1,7 +1,7 @@
-#include "foundation/accuracy.h"
+#include "coil/accuracy.h"
 
-#include "foundation/currentsheet.h"
-#include "foundation/format.h"
+#include "coil/currentsheet.h"
+#include "numbers/format.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
-#include "foundation/colour.h"
-
+#include "toolkit/colour.h"
 
 #include <QWidget>
+#include <initializer_list>
 
 std::uint32_t ParseColour(const QString &text)
 {
@@ -35,23 +35,25 @@ QColor ColourFromValue(std::uint32_t value, const QPalette &palette)
                   static_cast<int>((value >> 16) & 0xffu));
 }
 
-void SetBackColour(QWidget *widget, std::uint32_t value)
+namespace {
+// One definition colour in every palette role that draws the given part.
+void paintRoles(QWidget *widget, std::uint32_t value, std::initializer_list<QPalette::ColorRole> roles)
 {
     QPalette palette = widget->palette();
     const QColor colour = ColourFromValue(value, palette);
-    palette.setColor(QPalette::Button, colour);
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::Base, colour);
+    for (const QPalette::ColorRole role : roles)
+        palette.setColor(role, colour);
     widget->setPalette(palette);
+}
+} // namespace
+
+void SetBackColour(QWidget *widget, std::uint32_t value)
+{
+    paintRoles(widget, value, {QPalette::Button, QPalette::Window, QPalette::Base});
     widget->setAutoFillBackground(true);
 }
 
 void SetForeColour(QWidget *widget, std::uint32_t value)
 {
-    QPalette palette = widget->palette();
-    const QColor colour = ColourFromValue(value, palette);
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Text, colour);
-    palette.setColor(QPalette::ButtonText, colour);
-    widget->setPalette(palette);
+    paintRoles(widget, value, {QPalette::WindowText, QPalette::Text, QPalette::ButtonText});
 }

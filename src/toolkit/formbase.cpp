@@ -1,8 +1,8 @@
-#include "foundation/formbase.h"
+#include "toolkit/formbase.h"
 
-#include "foundation/handlerguard.h"
-#include "foundation/helpviewer.h"
-#include "foundation/toolkit.h"
+#include "toolkit/handlerguard.h"
+#include "toolkit/helpviewer.h"
+#include "toolkit/definition.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -108,12 +108,12 @@ bool FormBase::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-void FormBase::CentreOnScreen()
+void FormBase::CentreOnScreen(ScreenArea area)
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect area = screen->availableGeometry();
+    const QRect rect = area == ScreenArea::Whole ? screen->geometry() : screen->availableGeometry();
     const QSize size = m_window->frameGeometry().size().expandedTo(m_window->size());
-    m_window->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+    m_window->move(rect.x() + (rect.width() - size.width()) / 2, rect.y() + (rect.height() - size.height()) / 2);
 }

@@ -1,7 +1,7 @@
-#include "foundation/val.h"
+#include "numbers/val.h"
 
-#include "foundation/localenumber.h"
-#include "foundation/runtimeerror.h"
+#include "numbers/localenumber.h"
+#include "numbers/runtimeerror.h"
 
 #include <cerrno>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "foundation/resultaccessible.h"
+#include "toolkit/resultaccessible.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,7 +1,7 @@
-#include "foundation/toolkit.h"
+#include "toolkit/definition.h"
 
-#include "foundation/runtimeerror.h"
-#include "foundation/svgimage.h"
+#include "numbers/runtimeerror.h"
+#include "toolkit/svgimage.h"
 
 #include <QFont>
 #include <QLabel>
@@ -30,6 +30,20 @@ void InstallFontSubstitutions()
                                {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("Courier New"),
                                {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+}
+
+void ApplyFractionalFontSizes(QWidget *window)
+{
+    QList<QWidget *> widgets{window};
+    widgets += window->findChildren<QWidget *>();
+    for (QWidget *widget : widgets) {
+        const QVariant size = widget->property("pointSizeF");
+        if (!size.isValid())
+            continue;
+        QFont font = widget->font();
+        font.setPointSizeF(size.toDouble());
+        widget->setFont(font);
+    }
 }
 
 void SetHelpFile(const QString &name)

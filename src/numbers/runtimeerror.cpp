@@ -1,4 +1,4 @@
-#include "foundation/runtimeerror.h"
+#include "numbers/runtimeerror.h"
 
 RuntimeError::RuntimeError(ErrorNumber number)
     : m_number(number)

@@ -1,6 +1,6 @@
-#include "foundation/quantity.h"
+#include "numbers/quantity.h"
 
-#include "foundation/runtimeerror.h"
+#include "numbers/runtimeerror.h"
 
 #include <cmath>
 #include <limits>

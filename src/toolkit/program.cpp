@@ -1,4 +1,4 @@
-#include "foundation/program.h"
+#include "toolkit/program.h"
 
 #include <QApplication>
 #include <QWidget>

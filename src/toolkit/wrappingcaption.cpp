@@ -1,0 +1,106 @@
+#include "toolkit/wrappingcaption.h"
+
+#include <QRegularExpression>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace {
+
+constexpr int kButtonText = Qt::AlignCenter | Qt::TextWordWrap;
+constexpr int kCheckBoxText = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+
+// The style draws the control without its caption; the caption is drawn here,
+// wrapped within the given rectangle.
+void drawCaption(QStylePainter &painter, const QWidget *control, const QRect &area, int flags,
+                 const QPalette &palette, const QString &caption, QPalette::ColorRole role)
+{
+    painter.drawItemText(area, flags, palette, control->isEnabled(), caption, role);
+}
+
+} // namespace
+
+WrappingButton::WrappingButton(QWidget *parent)
+    : QPushButton(parent)
+{
+}
+
+void WrappingButton::setLineBreakAtBlanks(bool on)
+{
+    m_lineBreakAtBlanks = on;
+    update();
+}
+
+QString WrappingButton::caption() const
+{
+    static const QRegularExpression blanks(QStringLiteral(" {2,}"));
+    QString text = this->text();
+    if (m_lineBreakAtBlanks) {
+        const QRegularExpressionMatch gap = blanks.match(text);
+        if (gap.hasMatch())
+            text = text.left(gap.capturedStart()) + u'\n' + text.mid(gap.capturedEnd());
+    }
+    return text;
+}
+
+QSize WrappingButton::sizeHint() const
+{
+    // Wide enough for the longest word, tall enough for the lines it wraps into.
+    const QFontMetrics metrics(font());
+    int widest = 0;
+    for (const QString &word : caption().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+        widest = qMax(widest, metrics.horizontalAdvance(word));
+    const QRect lines = metrics.boundingRect(QRect(0, 0, widest, 0), kButtonText, caption());
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->sizeFromContents(QStyle::CT_PushButton, &option, lines.size(), this);
+}
+
+void WrappingButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    // The calculator's long captions keep clear of the button's edges.
+    if (m_lineBreakAtBlanks)
+        contents.adjust(3, 0, -3, 0);
+    drawCaption(painter, this, contents, kButtonText, option.palette, caption(), QPalette::ButtonText);
+}
+
+WrappingCheckBox::WrappingCheckBox(QWidget *parent)
+    : QCheckBox(parent)
+{
+}
+
+void WrappingCheckBox::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+
+    // The square stands at the left, centred on the height like a plain check box.
+    QStyleOptionButton indicator = option;
+    indicator.rect = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
+    painter.drawPrimitive(QStyle::PE_IndicatorCheckBox, indicator);
+
+    const int spacing = style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this);
+    QRect text = rect();
+    text.setLeft(indicator.rect.right() + 1 + spacing);
+    drawCaption(painter, this, text, kCheckBoxText, option.palette, caption, QPalette::WindowText);
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = painter.boundingRect(text, kCheckBoxText, caption).adjusted(-1, 0, 1, 0) & rect();
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
+bool WrappingCheckBox::hitButton(const QPoint &pos) const
+{
+    return rect().contains(pos);
+}
