@@ -207,8 +207,8 @@ EsitoCalcolo Calcola(std::int16_t Modo, const TabellaValoriC &ValoriC, const Tes
         const Quantity L = induttanzaRisonante(f, C);
         const Quantity N = spire(L, D, lunghezza);
         esito.SEO = Format(N, kUnDecimale, locale);
-        esito.bobina =
-            BobinaCalcolata{FromQuantity(D), FromQuantity(lunghezza), FromQuantity(N), FromQuantity(L), true};
+        esito.bobina = BobinaCalcolata{FromQuantity(D), FromQuantity(lunghezza), FromQuantity(N), FromQuantity(L),
+                                       true, FromQuantity(C)};
         return esito;
     }
     case 7: { // pi low-pass filter for a working frequency

@@ -39,6 +39,8 @@ struct BobinaCalcolata
     double N = 0;
     double induttanza = 0;
     bool spireCalcolate = false;
+    // Mode 6 only: the capacitance in pF that tunes the coil to the frequency.
+    double capacita = 0;
 };
 
 struct EsitoCalcolo

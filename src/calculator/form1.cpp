@@ -1,6 +1,7 @@
 #include "calculator/form1.h"
 
 #include "coil/accuracy.h"
+#include "coil/selfcapacitance.h"
 #include "toolkit/colour.h"
 #include "toolkit/handlerguard.h"
 #include "toolkit/messages.h"
@@ -211,9 +212,14 @@ void Form1::CmdKalc_Click()
     SetFieldText(ui->SEO, esito.SEO);
     if (esito.bobina) {
         const BobinaCalcolata &bobina = *esito.bobina;
-        ui->SEO->setToolTip(AccuracyNote(bobina.induttanza, bobina.D, bobina.lunghezza, bobina.N, QLocale(),
-                                         bobina.spireCalcolate ? ShownFigure::RequestedInductance
-                                                               : ShownFigure::Inductance));
+        QStringList note{AccuracyNote(bobina.induttanza, bobina.D, bobina.lunghezza, bobina.N, QLocale(),
+                                      bobina.spireCalcolate ? ShownFigure::RequestedInductance
+                                                            : ShownFigure::Inductance)};
+        // Turns for a frequency: the coil's own capacitance moves that frequency.
+        if (bobina.capacita > 0)
+            note << SelfCapacitanceNote(bobina.induttanza, bobina.capacita, bobina.D, bobina.lunghezza);
+        note.removeAll(QString());
+        ui->SEO->setToolTip(note.join(QStringLiteral("\n\n")));
     }
     if (esito.passaBasso) {
         ui->LblC1->setVisible(true);

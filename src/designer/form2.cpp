@@ -4,6 +4,7 @@
 #include "ui_Form2.h"
 
 #include "coil/accuracy.h"
+#include "coil/selfcapacitance.h"
 #include "numbers/checkedmath.h"
 #include "numbers/format.h"
 #include "toolkit/handlerguard.h"
@@ -182,9 +183,10 @@ void Form2::Ricalcola()
     Lunghezza = Campo(ui->LunBob);
     Capacita1 = Campo(ui->Cap1);
     Capacita2 = Campo(ui->Cap2);
-    // The accuracy note belongs to an inductance this run computes; a run that
-    // fails before it leaves none.
-    ui->MicroH->setToolTip(QString());
+    // The notes belong to the figures this run computes; a run that fails
+    // before them leaves none.
+    for (QLabel *figura : {ui->MicroH, ui->Freq1, ui->Freq2})
+        figura->setToolTip(QString());
 
     const double spaziatura = Ricalcolo::Spaziatura(Lunghezza, NumSpire);
     Spaziatura = spaziatura;
@@ -192,15 +194,23 @@ void Form2::Ricalcola()
 
     const double induttanza = Ricalcolo::Induttanza(Diametro, NumSpire, Lunghezza);
     ui->MicroH->setText(Format(induttanza, QStringLiteral("##,##0.000")));
-    ui->MicroH->setToolTip(
-        AccuracyNote(induttanza, Diametro.ToDouble(), Lunghezza.ToDouble(), NumSpire.ToDouble(), QLocale()));
+    QStringList nota{AccuracyNote(induttanza, Diametro.ToDouble(), Lunghezza.ToDouble(), NumSpire.ToDouble()),
+                     SelfCapacitanceLine(Diametro.ToDouble(), Lunghezza.ToDouble())};
+    nota.removeAll(QString());
+    ui->MicroH->setToolTip(nota.join(u'\n'));
 
     // A capacitance that is not above zero leaves a single blank.
     const std::optional<double> frequenza1 = Ricalcolo::Frequenza(induttanza, Capacita1);
     ui->Freq1->setText(frequenza1 ? Format(*frequenza1, QStringLiteral("###.000")) : QStringLiteral(" "));
+    if (frequenza1)
+        ui->Freq1->setToolTip(
+            SelfCapacitanceNote(induttanza, Capacita1.ToDouble(), Diametro.ToDouble(), Lunghezza.ToDouble()));
 
     const std::optional<double> frequenza2 = Ricalcolo::Frequenza(induttanza, Capacita2);
     ui->Freq2->setText(frequenza2 ? Format(*frequenza2, QStringLiteral("###.000")) : QStringLiteral(" "));
+    if (frequenza2)
+        ui->Freq2->setToolTip(
+            SelfCapacitanceNote(induttanza, Capacita2.ToDouble(), Diametro.ToDouble(), Lunghezza.ToDouble()));
 
     ui->FiloCm->setText(Format(Ricalcolo::Filo(Diametro, NumSpire, Lunghezza), QStringLiteral("##0.000")));
 

@@ -10,6 +10,7 @@ class TestWindows : public QObject
 private slots:
     void typedNumbers_data();
     void typedNumbers();
+    void notesFollowSteps();
 };
 
 // Each row types one text into one field and presses the window's button. A
@@ -75,6 +76,32 @@ void TestWindows::typedNumbers()
         QCOMPARE(test.boxes.boxes().constFirst().title, QStringLiteral("Solenorium"));
     }
     QCOMPARE(test.text(shown.section(u'=', 0, 0)), shown.section(u'=', 1));
+}
+
+// The frequency notes speak of the coil and capacitor on show after every step,
+// and of none when the figure cannot be computed.
+void TestWindows::notesFollowSteps()
+{
+    WindowTest test(QStringLiteral("it_IT"));
+    test.open(QStringLiteral("Form2"));
+    const auto note = [&](const char *name) { return test.control(QString::fromLatin1(name))->toolTip(); };
+    QVERIFY2(note("Freq2").contains(QStringLiteral("Con la capacità propria (35 + ")), qPrintable(note("Freq2")));
+    QVERIFY(note("Freq1").contains(QStringLiteral("(365 + ")));
+    QVERIFY(note("MicroH").contains(QStringLiteral("Capacità propria (Medhurst): ")));
+    test.type(QStringLiteral("Cap2"), QStringLiteral("35"));
+    test.click(QStringLiteral("Cmdpiu1"));
+    QVERIFY2(note("Freq2").contains(QStringLiteral("(36 + ")), qPrintable(note("Freq2")));
+    test.type(QStringLiteral("Cap2"), QStringLiteral("0"));
+    test.click(QStringLiteral("CmdCalc"));
+    QCOMPARE(note("Freq2"), QString());
+    QVERIFY(!note("Freq1").isEmpty());
+
+    test.open(QStringLiteral("Form1"));
+    test.click(QStringLiteral("Cmd6"));
+    for (const auto &[field, value] : {std::pair{"Text3", "7"}, {"Text2", "100"}, {"Text4", "20"}, {"Text6", "30"}})
+        test.type(QString::fromLatin1(field), QString::fromLatin1(value));
+    test.click(QStringLiteral("CmdKalc"));
+    QVERIFY2(note("SEO").contains(QStringLiteral("Con la capacità propria (100 + ")), qPrintable(note("SEO")));
 }
 
 QTEST_MAIN(TestWindows)
