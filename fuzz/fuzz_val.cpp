@@ -1,185 +1,74 @@
-// Val, the leading-number parse of every typed input of the calculator and the
-// converter. Properties:
-// - on any text it returns a finite number or raises overflow, nothing else;
-// - blanks, tabs and line feeds anywhere make no difference;
-// - a comma ends the number: what follows it makes no difference;
-// - a decimal number written with random blanks inside and followed by a
-//   character that cannot continue it reads as the correctly rounded double of
-//   its digits (the C library's strtod), and as overflow beyond the double
-//   range; an underflow is 0 or a subnormal, never an error;
-// - &H and &O numbers read as whole numbers, as a 16-bit two's-complement
-//   value up to 16 significant bits, as a 32-bit one up to 32, and overflow
-//   beyond.
-//
-// The first byte of an input chooses the case: free text, a decimal number,
-// or a hexadecimal or octal number.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Val against a reading made here: strtod on the text without blanks, held to
+// Val's forms (no 0x, inf or nan; D is an exponent letter too), and &H/&O
+// digits by strtoull as 16- or 32-bit two's complement; ReadFieldNumber in four
+// locales against the same reading and ParseLocaleNumber. The first byte
+// chooses free text, or text in the letters of a decimal or &H/&O number.
 #include "fuzzsupport.h"
-
+#include "numbers/localenumber.h"
 #include "numbers/val.h"
-
 #include <cerrno>
-#include <cmath>
 #include <locale.h>
 
-namespace {
-
-Outcome ValOf(const QString &text)
+// The number at the start of s (the text without blanks), and where it ends (0: none).
+static Outcome<double> Reference(std::string s, std::size_t &end)
 {
-    return Run([&] { return Val(text); });
-}
-
-void CheckAnyText(const QString &text)
-{
-    const Outcome outcome = ValOf(text);
-    FUZZ_CHECK(!outcome.raised || outcome.error == ErrorNumber::Overflow,
-               "Val(" + Quoted(text) + ") raised " + outcome.Text());
-    FUZZ_CHECK(outcome.raised || std::isfinite(outcome.value), "Val(" + Quoted(text) + ") = " + outcome.Text());
-
-    QString squeezed = text;
-    squeezed.remove(u' ').remove(u'\t').remove(u'\n');
-    FUZZ_CHECK(ValOf(squeezed) == outcome,
-               "blanks matter: Val(" + Quoted(text) + ") = " + outcome.Text() + ", without them "
-                   + ValOf(squeezed).Text());
-
-    // Whatever follows a comma (here the text itself once more) is not read.
-    const QString extended = text + u',' + text;
-    FUZZ_CHECK(ValOf(extended) == outcome,
-               "a comma does not end the number: Val(" + Quoted(extended) + ") = " + ValOf(extended).Text()
-                   + ", Val(" + Quoted(text) + ") = " + outcome.Text());
-}
-
-// Blanks of the three kinds, put in at positions the input chooses.
-QString WithBlanks(FuzzInput &in, const std::string &text)
-{
-    QString result = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-    const int count = static_cast<int>(in.Below(6));
-    for (int i = 0; i < count; ++i) {
-        static const char16_t blanks[] = {u' ', u'\t', u'\n'};
-        result.insert(static_cast<qsizetype>(in.Below(static_cast<std::uint32_t>(result.size()) + 1)),
-                      QChar(blanks[in.Below(3)]));
+    if (s[0] == '&' && ((s[1] | 0x20) == 'h' || (s[1] | 0x20) == 'o')) {
+        const int base = (s[1] | 0x20) == 'h' ? 16 : 8;
+        end = 2 + std::strspn(s.c_str() + 2, base == 16 ? "0123456789abcdefABCDEF" : "01234567");
+        const std::uint64_t v = std::strtoull(s.substr(2, end - 2).c_str(), nullptr, base); // at most 2^64 - 1
+        return {std::bit_width(v) > 32, ErrorNumber::Overflow,
+                std::bit_width(v) <= 16 ? double(std::int16_t(v)) : double(std::int32_t(v))};
     }
-    return result;
+    for (char &c : s)
+        c = c == 'd' || c == 'D' ? 'e' : c == 'x' || c == 'X' ? '~' : c; // 1D5 is 1E5; no 0x
+    const std::size_t sign = s[0] == '+' || s[0] == '-';
+    if (!std::isdigit(static_cast<unsigned char>(s[sign])) && s[sign] != '.')
+        return {false, {}, 0}; // no number (nor inf, nan, white space)
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
+    char *stop = nullptr;
+    errno = 0;
+    const double v = strtod_l(s.c_str(), &stop, cLocale);
+    end = static_cast<std::size_t>(stop - s.c_str());
+    return {errno == ERANGE && std::isinf(v), ErrorNumber::Overflow, v};
 }
 
-// Characters that can follow a complete number, decimal, hexadecimal or
-// octal, without continuing it.
-char Terminator(FuzzInput &in)
+static void Check(const QString &text)
 {
-    static const char stops[] = ",;/%$xyzghjkuvw!?()*=";
-    return stops[in.Below(sizeof stops - 1)];
-}
-
-void CheckDecimal(FuzzInput &in)
-{
-    std::string token;
-    const std::uint32_t sign = in.Below(3);
-    if (sign == 1)
-        token += '-';
-    else if (sign == 2)
-        token += '+';
-    const int integerDigits = static_cast<int>(in.Below(26));
-    const bool point = in.Below(2) == 1;
-    const int fractionDigits = point ? static_cast<int>(in.Below(26)) : 0;
-    for (int i = 0; i < integerDigits; ++i)
-        token += static_cast<char>('0' + in.Below(10));
-    if (point)
-        token += '.';
-    for (int i = 0; i < fractionDigits; ++i)
-        token += static_cast<char>('0' + in.Below(10));
-    const bool digits = integerDigits + fractionDigits > 0;
-
-    // An exponent: its letter, a sign, and up to four digits; without digits
-    // the letter and the sign are not part of the number.
-    std::string exponent;
-    if (in.Below(2) == 1) {
-        exponent += in.Below(2) == 1 ? 'E' : 'e';
-        const std::uint32_t expSign = in.Below(3);
-        if (expSign == 1)
-            exponent += '-';
-        else if (expSign == 2)
-            exponent += '+';
-        const int expDigits = static_cast<int>(in.Below(5));
-        for (int i = 0; i < expDigits; ++i)
-            exponent += static_cast<char>('0' + in.Below(10));
+    const QString compact = QString(text).remove(u' ').remove(u'\t').remove(u'\n');
+    const std::string s = compact.toLatin1().toStdString(); // outside Latin-1: '?'
+    std::size_t end = 0;
+    const Outcome<double> read = Reference(s, end);
+    const auto val = Run([&] { return Val(text); });
+    FUZZ_CHECK(val == read, "Val(" + Quoted(text) + ") = " + val.Text() + ", expected " + read.Text());
+    // Val's number (0 if none), refused when anything but blanks follows it, as a
+    // comma always does; but under a decimal comma a text with a comma is what
+    // ParseLocaleNumber reads, when it reads it.
+    for (const QLocale &locale : kLocales) {
+        const bool comma = locale.decimalPoint() == u',' && text.contains(u',');
+        const auto parsed = Run([&] { return ParseLocaleNumber(compact, locale); });
+        Outcome<std::optional<double>> expected{read.raised, read.error, read.value};
+        if (!read.raised && comma && !parsed.Raised(ErrorNumber::TypeMismatch))
+            expected = {parsed.raised, parsed.error, parsed.value};
+        else if (!read.raised && end != 0 && end != s.size())
+            expected.value = std::nullopt;
+        const auto got = Run([&] { return ReadFieldNumber(text, locale); });
+        FUZZ_CHECK(got == expected, "ReadFieldNumber(" + Quoted(text) + ") in " + locale.name().toStdString() + " = "
+                                        + got.Text() + ", expected " + expected.Text());
     }
-    const bool exponentRead = !exponent.empty() && std::isdigit(static_cast<unsigned char>(exponent.back()));
-
-    std::string text = token + exponent;
-    if (in.Below(2) == 1)
-        text += Terminator(in) + in.Rest();
-    const QString typed = WithBlanks(in, text);
-
-    Outcome expected;
-    if (digits) {
-        static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
-        const std::string number = token + (exponentRead ? exponent : std::string());
-        errno = 0;
-        const double value = strtod_l(number.c_str(), nullptr, cLocale);
-        if (errno == ERANGE && std::isinf(value))
-            expected.raised = true;
-        else
-            expected.value = value;
-    }
-    const Outcome got = ValOf(typed);
-    FUZZ_CHECK(got == expected, "Val(" + Quoted(typed) + ") = " + got.Text() + ", expected " + expected.Text());
-    CheckAnyText(typed);
 }
-
-void CheckRadix(FuzzInput &in)
-{
-    const bool hex = in.Below(2) == 1;
-    const int base = hex ? 16 : 8;
-    // Up to 36 significant bits, so that every width and the overflow beyond
-    // 32 bits are met, after up to three leading zeros.
-    const int bits = static_cast<int>(in.Below(37));
-    const std::uint64_t value = bits == 0 ? 0 : (in.Take<std::uint64_t>() & ((std::uint64_t{1} << bits) - 1));
-    std::string digits;
-    for (std::uint64_t v = value; v != 0; v /= static_cast<std::uint64_t>(base))
-        digits.insert(digits.begin(), "0123456789ABCDEF"[v % static_cast<std::uint64_t>(base)]);
-    digits.insert(0, in.Below(4) + (digits.empty() ? 1 : 0), '0');
-    if (hex && in.Below(2) == 1) {
-        for (char &c : digits)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    const char *prefixes[] = {hex ? "&H" : "&O", hex ? "&h" : "&o"};
-    std::string text = prefixes[in.Below(2)] + digits;
-    if (in.Below(2) == 1)
-        text += Terminator(in);
-    const QString typed = WithBlanks(in, text);
-
-    int significant = 0;
-    for (std::uint64_t v = value; v != 0; v >>= 1)
-        ++significant;
-    Outcome expected;
-    if (significant <= 16)
-        expected.value = static_cast<std::int16_t>(static_cast<std::uint16_t>(value));
-    else if (significant <= 32)
-        expected.value = static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
-    else
-        expected.raised = true;
-    const Outcome got = ValOf(typed);
-    FUZZ_CHECK(got == expected, "Val(" + Quoted(typed) + ") = " + got.Text() + ", expected " + expected.Text());
-    CheckAnyText(typed);
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    FuzzInput in(data, size);
-    switch (in.Take<std::uint8_t>() % 3) {
-    case 0: {
-        const std::string bytes = in.Rest();
-        CheckAnyText(QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())));
-        CheckAnyText(QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())));
-        break;
-    }
-    case 1:
-        CheckDecimal(in);
-        break;
-    default:
-        CheckRadix(in);
-        break;
-    }
+    FuzzInput in{data, size};
+    const int kind = in.Take<std::uint8_t>() % 3;
+    // Free text, or each byte picks a letter: of a decimal number, or after &H, &h, &O or &o.
+    std::string text = kind == 2 ? std::string("&") + "HhOo"[in.Take<std::uint8_t>() % 4] : "";
+    const std::string letters = kind == 1 ? "0123456789.+-eEdD0123456789 \t\n,x" : "0123456789abcdefABCDEF000 \t\n,g";
+    for (const char c : in.Rest())
+        text += kind == 0 ? c : letters[static_cast<std::uint8_t>(c) % letters.size()];
+    if (kind == 0)
+        Check(QString::fromStdString(text));
+    Check(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
     return 0;
 }

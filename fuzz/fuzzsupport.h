@@ -1,136 +1,67 @@
-// What the fuzz targets share: reading typed values from the fuzzer's bytes in
-// order (so that seed files are easy to write by hand), the locales the
-// program meets, and stopping with a readable message when a property fails.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the fuzz targets share: typed values read in order from the input (so
+// seeds are easy to write by hand), the locales the program meets, the outcome
+// of a call that may raise, and a check that stops with a message.
 #pragma once
-
 #include "numbers/runtimeerror.h"
-
 #include <QLocale>
-#include <QString>
-
-#include <cstddef>
-#include <cstdint>
+#include <algorithm>
+#include <bit>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
+#include <utility>
 
-// The fuzzer's input, read from the front: little-endian integers, then text.
-// Reading past the end gives zeros.
-class FuzzInput
+using Int128 = __int128;
+// The input read from the front, little-endian; past its end come zeros.
+struct FuzzInput
 {
-public:
-    FuzzInput(const std::uint8_t *data, std::size_t size)
-        : m_data(data)
-        , m_size(size)
-    {
-    }
-
-    template<typename T>
-    T Take()
+    const std::uint8_t *data;
+    std::size_t size;
+    template<typename T> T Take()
     {
         T value{};
-        const std::size_t n = sizeof(T) < m_size ? sizeof(T) : m_size;
-        std::memcpy(&value, m_data, n);
-        m_data += n;
-        m_size -= n;
+        const std::size_t n = std::min(sizeof(T), size);
+        std::memcpy(&value, std::exchange(data, data + n), n);
+        size -= n;
         return value;
     }
-
-    // A number in [0, bound).
-    std::uint32_t Below(std::uint32_t bound) { return bound == 0 ? 0 : Take<std::uint32_t>() % bound; }
-
-    std::string Rest()
-    {
-        std::string text(reinterpret_cast<const char *>(m_data), m_size);
-        m_data += m_size;
-        m_size = 0;
-        return text;
-    }
-
-private:
-    const std::uint8_t *m_data;
-    std::size_t m_size;
+    std::uint32_t Below(std::uint32_t bound) { return Take<std::uint32_t>() % bound; }
+    std::string Rest() { return std::string(reinterpret_cast<const char *>(data), std::exchange(size, 0)); }
 };
-
-// Decimal point with comma grouping, decimal comma with point grouping, the C
-// locale, and a decimal comma with a group separator outside ASCII.
-inline const QLocale &FuzzLocale(std::uint32_t index)
+// Decimal point; decimal comma; C; decimal comma with a group separator outside ASCII.
+inline const QLocale kLocales[] = {QLocale(QLocale::English, QLocale::UnitedStates),
+                                   QLocale(QLocale::Italian, QLocale::Italy), QLocale::c(),
+                                   QLocale(QLocale::French, QLocale::France)};
+inline std::string Number(double x) { char s[32]; return std::string(s, std::to_chars(s, s + sizeof s, x).ptr); }
+inline std::string Number(std::optional<double> x) { return x ? Number(*x) : "refused"; }
+inline std::string Number(Int128 n)
 {
-    static const QLocale locales[] = {
-        QLocale(QLocale::English, QLocale::UnitedStates),
-        QLocale(QLocale::Italian, QLocale::Italy),
-        QLocale::c(),
-        QLocale(QLocale::French, QLocale::France),
-    };
-    return locales[index % (sizeof locales / sizeof locales[0])];
+    const unsigned __int128 m = n < 0 ? -static_cast<unsigned __int128>(n) : n;
+    return (n < 0 ? "-" : "") + (m < 10 ? "" : Number(Int128(m / 10))) + static_cast<char>('0' + int(m % 10));
+}
+inline std::string Quoted(const QString &text) { return "\"" + text.toStdString() + "\""; }
+// |x| with `digits` significant digits, d.ddde±x, by the C++ library: correctly rounded, a half to even.
+inline std::string Form(double x, int digits)
+{
+    char s[800];
+    return std::string(s, std::to_chars(s, s + sizeof s, std::fabs(x), std::chars_format::scientific, digits - 1).ptr);
 }
 
-[[noreturn]] inline void FuzzFail(const char *property, const std::string &detail)
+// A value, or the run-time error raised instead of it.
+template<typename T> struct Outcome
 {
-    std::fprintf(stderr, "\nPROPERTY FAILED: %s\n  %s\n", property, detail.c_str());
-    std::fflush(stderr);
-    std::abort();
-}
-
-#define FUZZ_CHECK(condition, detail)                                                                                  \
-    do {                                                                                                               \
-        if (!(condition))                                                                                              \
-            FuzzFail(#condition, (detail));                                                                            \
-    } while (false)
-
-inline std::string Quoted(const QString &text)
-{
-    return "\"" + text.toStdString() + "\"";
-}
-
-inline std::string Number(double x)
-{
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.17g", x);
-    return buffer;
-}
-
-inline std::string Number(__int128 n)
-{
-    if (n == 0)
-        return "0";
-    const bool negative = n < 0;
-    unsigned __int128 m = negative ? static_cast<unsigned __int128>(-(n + 1)) + 1 : static_cast<unsigned __int128>(n);
-    std::string digits;
-    while (m != 0) {
-        digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(m % 10)));
-        m /= 10;
-    }
-    return negative ? "-" + digits : digits;
-}
-
-// The outcome of a call that may raise a run-time error.
-struct Outcome
-{
-    bool raised = false;
-    ErrorNumber error = ErrorNumber::Overflow;
-    double value = 0;
-
-    friend bool operator==(const Outcome &a, const Outcome &b)
-    {
-        return a.raised == b.raised && (a.raised ? a.error == b.error : a.value == b.value);
-    }
-    std::string Text() const
-    {
-        return raised ? "error " + std::to_string(static_cast<int>(error)) : Number(value);
-    }
+    bool raised; ErrorNumber error; T value;
+    bool operator==(const Outcome &o) const { return raised ? o.Raised(error) : !o.raised && value == o.value; }
+    bool Raised(ErrorNumber e) const { return raised && error == e; }
+    std::string Text() const { return raised ? "error " + std::to_string(int(error)) : Number(value); }
 };
-
-template<typename Call>
-Outcome Run(Call &&call)
+template<typename Call> auto Run(Call &&call) -> Outcome<decltype(call())>
 {
-    Outcome outcome;
-    try {
-        outcome.value = call();
-    } catch (const RuntimeError &error) {
-        outcome.raised = true;
-        outcome.error = error.number();
-    }
-    return outcome;
+    try { return {false, {}, call()}; } catch (const RuntimeError &e) { return {true, e.number(), {}}; }
 }
+#define FUZZ_CHECK(condition, detail) \
+    ((condition) ? void() : (std::fprintf(stderr, "\nFAILED %s\n%s\n", #condition, (detail).c_str()), std::abort()))

@@ -1,26 +1,22 @@
-// The calculator's seven computations: results, guards, messages, faults and
-// the standard-capacitor search, without a window.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The calculator's seven modes without a window: results, messages, refusals, run-time errors, capacitors.
 #include "calculator/calcolo.h"
 #include "numbers/runtimeerror.h"
-
 #include <QTest>
 
 namespace {
-const QLocale point(QLocale::English, QLocale::UnitedStates);
-const QLocale comma(QLocale::Italian, QLocale::Italy);
+const QLocale us(QLocale::English, QLocale::UnitedStates), it(QLocale::Italian, QLocale::Italy);
+const QString valori = QStringLiteral("Mettere i valori"), nessunModo = QStringLiteral("Errore non contemplato!");
+const TabellaValoriC tabella = [] { TabellaValoriC c{}; CaricaValoriC(c); return c; }();
 
-TabellaValoriC tabella()
+// Texts by box: L Text1, C Text2, f Text3, D Text4, N Text5, length Text6. One outcome per row: the
+// result box (in mode 7 then the labels C1, C2, L), a message, the field read only in part, or an error.
+void riga(const char *nome, int modo, QStringList t, const QLocale &l, const QStringList &mostrato,
+          const QString &messaggio = {}, int campo = 0, int errore = 0)
 {
-    TabellaValoriC valori{};
-    CaricaValoriC(valori);
-    return valori;
-}
-
-// Inputs by symbol, as the mode reads them: L Text1, C Text2, f Text3, D Text4, N Text5, ℓ Text6.
-TestiIngresso testi(const QString &L, const QString &C, const QString &f, const QString &D, const QString &N,
-                    const QString &l)
-{
-    return TestiIngresso{L, C, f, D, N, l};
+    t.resize(6);
+    QTest::newRow(nome) << modo << TestiIngresso{t[0], t[1], t[2], t[3], t[4], t[5]} << l << mostrato << messaggio
+                        << campo << errore;
 }
 } // namespace
 
@@ -28,197 +24,98 @@ class TestCalcolo : public QObject
 {
     Q_OBJECT
 private slots:
-    void results_data();
-    void results();
-    void lowPass_data();
-    void lowPass();
-    void messages_data();
-    void messages();
-    void faults_data();
-    void faults();
-    void table();
-    void standardValue_data();
-    void standardValue();
-};
-
-void TestCalcolo::results_data()
-{
-    QTest::addColumn<int>("modo");
-    QTest::addColumn<TestiIngresso>("input");
-    QTest::addColumn<QString>("seo");
-    QTest::addColumn<QLocale>("locale");
-
-    QTest::newRow("1 frequency") << 1 << testi("10", "100", "", "", "", "") << "5.033" << point;
-    QTest::newRow("2 inductance") << 2 << testi("", "100", "7", "", "", "") << "5.169" << point;
-    QTest::newRow("3 capacitance") << 3 << testi("10", "", "7", "", "", "") << "51.694" << point;
-    QTest::newRow("4 coil inductance") << 4 << testi("", "", "", "20", "20", "30") << "4.103" << point;
-    QTest::newRow("5 turns") << 5 << testi("4.1026", "", "", "20", "", "30") << "20.0" << point;
-    QTest::newRow("5 turns, length 0 not guarded") << 5 << testi("4.1026", "", "", "20", "", "0") << "9.6" << point;
-    QTest::newRow("5 sum exactly 0 gives 0") << 5 << testi("1", "", "", "20", "", "-9") << "0.0" << point;
-    QTest::newRow("6 turns for resonance") << 6 << testi("", "100", "7", "20", "", "30") << "22.5" << point;
-    QTest::newRow("1 more than four decimals") << 1 << testi("10.00004", "100", "", "", "", "") << "5.033" << point;
-    QTest::newRow("1 blanks inside digits") << 1 << testi("1 0", "1 00", "", "", "", "") << "5.033" << point;
-    QTest::newRow("2 thousands grouped") << 2 << testi("", "1", "0.1", "", "", "") << "2,533,000.000" << point;
-    QTest::newRow("2 thousands, comma locale") << 2 << testi("", "1", "0.1", "", "", "") << "2.533.000,000" << comma;
-    QTest::newRow("3 comma locale") << 3 << testi("10", "", "7", "", "", "") << "51,694" << comma;
-}
-
-void TestCalcolo::results()
-{
-    QFETCH(int, modo);
-    QFETCH(TestiIngresso, input);
-    QFETCH(QString, seo);
-    QFETCH(QLocale, locale);
-    const EsitoCalcolo esito = EseguiCalcolo(static_cast<std::int16_t>(modo), tabella(), input, locale);
-    QVERIFY(!esito.messaggio);
-    QVERIFY(!esito.passaBasso);
-    QCOMPARE(esito.SEO, seo);
-}
-
-void TestCalcolo::lowPass_data()
-{
-    QTest::addColumn<QString>("f");
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<QString>("seo");
-    QTest::addColumn<QString>("c");
-    QTest::addColumn<QString>("l");
-
-    QTest::newRow("7 MHz") << "7" << point << "8.3" << "390.0" << "1.893";
-    QTest::newRow("28 MHz") << "28" << point << "32.7" << "100.0" << "0.473";
-    QTest::newRow("0.1 MHz, C capped at 10000") << "0.1" << point << "0.2" << "10,000.0" << "132.500";
-    QTest::newRow("2500 MHz, C below the table") << "2500" << point << "3,004.8" << "1.1" << "0.005";
-    QTest::newRow("2500 MHz, comma locale") << "2500" << comma << "3.004,8" << "1,1" << "0,005";
-    QTest::newRow("803.03 MHz, C exactly 3.3") << "803.03" << point << "886.4" << "3.9" << "0.017";
-}
-
-void TestCalcolo::lowPass()
-{
-    QFETCH(QString, f);
-    QFETCH(QLocale, locale);
-    QFETCH(QString, seo);
-    QFETCH(QString, c);
-    QFETCH(QString, l);
-    const EsitoCalcolo esito = EseguiCalcolo(7, tabella(), testi("", "", f, "", "", ""), locale);
-    QVERIFY(!esito.messaggio);
-    QVERIFY(esito.passaBasso);
-    QCOMPARE(esito.SEO, seo);
-    QCOMPARE(esito.LblC1, c);
-    QCOMPARE(esito.LblC2, c);
-    QCOMPARE(esito.LblFT, l);
-}
-
-void TestCalcolo::messages_data()
-{
-    QTest::addColumn<int>("modo");
-    QTest::addColumn<TestiIngresso>("input");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<bool>("critical");
-
-    const QString valori = QStringLiteral("Mettere i valori");
-    QTest::newRow("no mode yet") << 0 << testi("10", "100", "7", "20", "20", "30") << "Errore non contemplato!" << true;
-    QTest::newRow("mode out of range") << 8 << testi("10", "100", "7", "20", "20", "30") << "Errore non contemplato!" << true;
-    QTest::newRow("1 design texts") << 1 << testi("0", "0", "0", "0", "0", "0") << valori << false;
-    QTest::newRow("1 L zero") << 1 << testi("0", "100", "", "", "", "") << valori << false;
-    QTest::newRow("1 C negative") << 1 << testi("10", "-100", "", "", "", "") << valori << false;
-    QTest::newRow("1 C letters") << 1 << testi("10", "abc", "", "", "", "") << valori << false;
-    QTest::newRow("1 C empty") << 1 << testi("10", "", "", "", "", "") << valori << false;
-    QTest::newRow("1 C rounds to 0") << 1 << testi("10", "0.00004", "", "", "", "") << valori << false;
-    QTest::newRow("2 f zero") << 2 << testi("", "100", "0", "", "", "") << valori << false;
-    QTest::newRow("3 L zero") << 3 << testi("0", "", "7", "", "", "") << valori << false;
-    QTest::newRow("4 length zero") << 4 << testi("", "", "", "20", "20", "0") << valori << false;
-    QTest::newRow("4 turns zero") << 4 << testi("", "", "", "20", "0", "30") << valori << false;
-    QTest::newRow("4 diameter zero") << 4 << testi("", "", "", "0", "20", "30") << valori << false;
-    QTest::newRow("5 diameter zero") << 5 << testi("4", "", "", "0", "", "30") << valori << false;
-    QTest::newRow("5 L zero") << 5 << testi("0", "", "", "20", "", "30") << valori << false;
-    QTest::newRow("6 length zero") << 6 << testi("", "100", "7", "20", "", "0") << valori << false;
-    QTest::newRow("6 C zero") << 6 << testi("", "0", "7", "20", "", "30") << valori << false;
-    QTest::newRow("7 f zero") << 7 << testi("", "", "0", "", "", "") << "Mettere il valore" << false;
-    QTest::newRow("7 f empty") << 7 << testi("", "", "", "", "", "") << "Mettere il valore" << false;
-    QTest::newRow("7 f 0.00006 passes, 0.00004 does not") << 7 << testi("", "", "0.00004", "", "", "") << "Mettere il valore" << false;
-}
-
-void TestCalcolo::messages()
-{
-    QFETCH(int, modo);
-    QFETCH(TestiIngresso, input);
-    QFETCH(QString, message);
-    QFETCH(bool, critical);
-    const EsitoCalcolo esito = EseguiCalcolo(static_cast<std::int16_t>(modo), tabella(), input, point);
-    QVERIFY(esito.messaggio);
-    QCOMPARE(esito.testoMessaggio, message);
-    QCOMPARE(esito.critico, critical);
-    QVERIFY(esito.SEO.isEmpty());
-    QVERIFY(!esito.passaBasso);
-}
-
-void TestCalcolo::faults_data()
-{
-    QTest::addColumn<int>("modo");
-    QTest::addColumn<TestiIngresso>("input");
-    QTest::addColumn<int>("error");
-
-    QTest::newRow("1 C x L rounds to 0") << 1 << testi("0.0001", "0.0001", "", "", "", "") << 11;
-    QTest::newRow("7 f so large that L is 0") << 7 << testi("", "", "300000", "", "", "") << 11;
-    QTest::newRow("5 negative length under the root") << 5 << testi("1", "", "", "20", "", "-100") << 5;
-    QTest::newRow("4 input beyond the quantity range") << 4 << testi("", "", "", "20", "1e15", "30") << 6;
-    QTest::newRow("1 input beyond double") << 1 << testi("1e400", "1", "", "", "", "") << 6;
-    QTest::newRow("2 result beyond the quantity range") << 2 << testi("", "0.0001", "0.0001", "", "", "") << 6;
-}
-
-void TestCalcolo::faults()
-{
-    QFETCH(int, modo);
-    QFETCH(TestiIngresso, input);
-    QFETCH(int, error);
-    try {
-        EseguiCalcolo(static_cast<std::int16_t>(modo), tabella(), input, point);
-        QFAIL("no run-time error");
-    } catch (const RuntimeError &e) {
-        QCOMPARE(e.code(), error);
+    void calcolo_data()
+    {
+        QTest::addColumn<int>("modo");
+        QTest::addColumn<TestiIngresso>("testi");
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QStringList>("mostrato");
+        QTest::addColumn<QString>("messaggio");
+        QTest::addColumn<int>("campo");
+        QTest::addColumn<int>("errore");
+        riga("1 frequency", 1, {"10", "100"}, us, {"5.033"});
+        riga("1 C 2,5 under it_IT", 1, {"10", "2,5"}, it, {"31,831"});
+        riga("1 L x C 0.00015 rounded half to even, 0.0002", 1, {"0.0003", "0.5"}, us, {"11,253.888"});
+        riga("2 inductance", 2, {"", "100", "7"}, us, {"5.169"});
+        riga("3 capacitance", 3, {"10", "", "7"}, us, {"51.694"});
+        riga("4 coil inductance", 4, {"", "", "", "20", "20", "30"}, us, {"4.103"});
+        riga("5 turns", 5, {"4.1026", "", "", "20", "", "30"}, us, {"20.0"});
+        riga("5 length 0 is not refused", 5, {"4.1026", "", "", "20", "", "0"}, us, {"9.6"});
+        riga("6 turns for resonance", 6, {"", "100", "7", "20", "", "30"}, us, {"22.5"});
+        riga("7 at 7 MHz", 7, {"", "", "7"}, us, {"8.3", "390.0", "390.0", "1.893"});
+        riga("7 at 0.1 MHz, C over 8200 is 10000", 7, {"", "", "0.1"}, us, {"0.2", "10,000.0", "10,000.0", "132.500"});
+        riga("7 at 265 MHz, C exactly 10 stays", 7, {"", "", "265"}, us, {"318.0", "10.0", "10.0", "0.050"});
+        riga("7 at 803.3 MHz, C just below 3.3 takes 3.3", 7, {"", "", "803.3"}, us, {"963.6", "3.3", "3.3", "0.017"});
+        riga("7 at 803.03 MHz, C exactly 3.3 takes 3.9", 7, {"", "", "803.03"}, us, {"886.4", "3.9", "3.9", "0.017"});
+        riga("7 at 2200 MHz, C just above 1.2 takes 1.5", 7, {"", "", "2200"}, us, {"2,370.2", "1.5", "1.5", "0.006"});
+        riga("7 at 2500 MHz, it_IT", 7, {"", "", "2500"}, it, {"3.004,8", "1,1", "1,1", "0,005"});
+        riga("no mode chosen", 0, {"10", "100", "7", "20", "20", "30"}, us, {""}, nessunModo);
+        riga("1 L 0", 1, {"0", "100"}, us, {""}, valori);
+        riga("1 C negative", 1, {"10", "-100"}, us, {""}, valori);
+        riga("2 f 0", 2, {"", "100", "0"}, us, {""}, valori);
+        riga("2 C empty", 2, {"", "", "7"}, us, {""}, valori);
+        riga("3 L letters read as 0", 3, {"abc", "", "7"}, us, {""}, valori);
+        riga("3 f negative", 3, {"10", "", "-7"}, us, {""}, valori);
+        riga("4 N 0", 4, {"", "", "", "20", "0", "30"}, us, {""}, valori);
+        riga("4 length 0", 4, {"", "", "", "20", "20", "0"}, us, {""}, valori);
+        riga("4 D 0", 4, {"", "", "", "0", "20", "30"}, us, {""}, valori);
+        riga("5 D 0", 5, {"4.1", "", "", "0", "", "30"}, us, {""}, valori);
+        riga("5 L 0", 5, {"0", "", "", "20", "", "30"}, us, {""}, valori);
+        riga("6 f 0", 6, {"", "100", "0", "20", "", "30"}, us, {""}, valori);
+        riga("6 C 0", 6, {"", "0", "7", "20", "", "30"}, us, {""}, valori);
+        riga("6 D 0", 6, {"", "100", "7", "0", "", "30"}, us, {""}, valori);
+        riga("6 length 0", 6, {"", "100", "7", "20", "", "0"}, us, {""}, valori);
+        riga("7 f 0.00005 read half to even as 0", 7, {"", "", "0.00005"}, us, {""}, "Mettere il valore");
+        riga("1 C 2,5 under en_US read in part", 1, {"10", "2,5"}, us, {""}, "", 2);
+        riga("7 f 7,9 MHz under it_IT read in part", 7, {"", "", "7,9 MHz"}, it, {""}, "", 3);
+        riga("1 L x C 0.00005 rounded half to even, 0", 1, {"0.0001", "0.5"}, us, {""}, "", 0, 11);
+        riga("5 negative length under the root", 5, {"1", "", "", "20", "", "-100"}, us, {""}, "", 0, 5);
+        riga("4 N beyond the quantity range", 4, {"", "", "", "20", "1e15", "30"}, us, {""}, "", 0, 6);
     }
-}
 
-void TestCalcolo::table()
-{
-    const TabellaValoriC valori = tabella();
-    QCOMPARE(valori[0], 0.0f);
-    QCOMPARE(valori[49], 0.0f);
-    QCOMPARE(valori[50], 0.0f);
-    QCOMPARE(valori[1], 1.2f);
-    QCOMPARE(valori[11], 8.2f);
-    QCOMPARE(valori[12], 10.0f);
-    QCOMPARE(valori[47], 8200.0f);
-    QCOMPARE(valori[48], 10000.0f);
-    for (int i = 1; i < 48; ++i)
-        QVERIFY2(valori[i] < valori[i + 1], qPrintable(QString::number(i)));
-    // Held in single precision: 3.3 sits just below its decimal value.
-    QVERIFY(double(valori[6]) < 3.3);
-}
+    void calcolo()
+    {
+        QFETCH(int, modo);
+        QFETCH(TestiIngresso, testi);
+        QFETCH(QLocale, locale);
+        EsitoCalcolo esito;
+        int errore = 0;
+        try {
+            esito = EseguiCalcolo(static_cast<std::int16_t>(modo), tabella, testi, locale);
+        } catch (const RuntimeError &e) {
+            errore = e.code();
+        }
+        QTEST(errore, "errore");
+        QTEST((esito.passaBasso ? QStringList{esito.SEO, esito.LblC1, esito.LblC2, esito.LblFT}
+                                : QStringList{esito.SEO}), "mostrato");
+        QTEST(esito.testoMessaggio, "messaggio");
+        QTEST(esito.campoIllegibile, "campo");
+        QCOMPARE(esito.messaggio, !esito.testoMessaggio.isEmpty() || esito.campoIllegibile != 0);
+        QCOMPARE(esito.critico, esito.testoMessaggio == nessunModo);
+    }
 
-void TestCalcolo::standardValue_data()
-{
-    QTest::addColumn<double>("computed");
-    QTest::addColumn<double>("standard");
-    QTest::newRow("1.2 keeps its value") << 1.2 << 1.2;
-    QTest::newRow("below 1.2 keeps its value") << 1.06 << 1.06;
-    QTest::newRow("just above 1.2") << 1.2001 << 1.5;
-    QTest::newRow("1.8 held below, moves up") << 1.8 << 2.2;
-    QTest::newRow("3.3 held below, moves up") << 3.3 << 3.9;
-    QTest::newRow("8.2 moves to 10") << 8.2 << 10.0;
-    QTest::newRow("exact 10 stays") << 10.0 << 10.0;
-    QTest::newRow("exact 390 stays") << 390.0 << 390.0;
-    QTest::newRow("between entries takes the upper") << 378.5714 << 390.0;
-    QTest::newRow("8200 stays") << 8200.0 << 8200.0;
-    QTest::newRow("above 8200") << 8200.0001 << 10000.0;
-    QTest::newRow("above 10000") << 26500.0 << 10000.0;
-}
+    // 1 to 48: the E12 series from 1.2 to 10000 pF, built from its 12 base values, compared exactly; 0, 49, 50: 0.
+    void tabellaC_data()
+    {
+        QTest::addColumn<int>("indice");
+        QTest::addColumn<float>("valore");
+        QList<float> serie{0};
+        for (int decade = 1; decade <= 10000; decade *= 10)
+            for (const int decimi : {10, 12, 15, 18, 22, 27, 33, 39, 47, 56, 68, 82})
+                if (decimi * decade >= 12 && decimi * decade <= 100000)
+                    serie << static_cast<float>(decimi * decade / 10.0);
+        serie << 0 << 0;
+        for (int i = 0; i < serie.size(); ++i)
+            QTest::addRow("C[%d] = %g pF", i, double(serie[i])) << i << serie[i];
+    }
 
-void TestCalcolo::standardValue()
-{
-    QFETCH(double, computed);
-    QFETCH(double, standard);
-    QCOMPARE(ValoreStandard(ToQuantity(computed), tabella()), ToQuantity(standard));
-}
+    void tabellaC()
+    {
+        QFETCH(int, indice);
+        QFETCH(float, valore);
+        QCOMPARE(double(tabella.at(std::size_t(indice))), double(valore));
+    }
+};
 
 QTEST_APPLESS_MAIN(TestCalcolo)
 #include "tst_calcolo.moc"

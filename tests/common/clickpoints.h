@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a person clicks a control, and a click sent there as the window system
 // sends it: to the window, at the point, so whatever lies on top of the control
 // takes the click instead, as it would on the screen.
@@ -7,15 +8,27 @@
 #include <QCheckBox>
 #include <QList>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStyleOptionButton>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
 
 // The middle of the control; for an option or a check box the middle of its
-// round or square button and the middle of its caption.
+// round or square button and the middle of its caption; for a scroll bar its
+// lower and upper arrows after its middle.
 inline QList<QPoint> ClickPoints(const QWidget *control)
 {
+    if (const auto *bar = qobject_cast<const QScrollBar *>(control)) {
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.orientation = bar->orientation(); // the arrows lie at the ends whatever the value
+        const auto part = [&](QStyle::SubControl sc) {
+            return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, sc, bar).center();
+        };
+        return {bar->rect().center(), part(QStyle::SC_ScrollBarAddLine), part(QStyle::SC_ScrollBarSubLine)};
+    }
     const auto *button = qobject_cast<const QAbstractButton *>(control);
     const bool radio = qobject_cast<const QRadioButton *>(control);
     if (!button || (!radio && !qobject_cast<const QCheckBox *>(control)))

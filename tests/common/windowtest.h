@@ -1,22 +1,31 @@
-// What the GUI tests share: the program started afresh, its windows found by
-// name, text typed and controls clicked where a person does, and every message
-// box caught so none blocks a test.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the GUI tests share: the program started afresh in a locale, its
+// windows and controls found by name, text typed and controls clicked where a
+// person does, and every message box caught and closed so none blocks a test.
 #pragma once
 
 #include "app/application.h"
+#include "app/frmoptions.h"
 #include "calculator/form1.h"
 #include "common/clickpoints.h"
-#include "common/modalcatcher.h"
 #include "converter/form3.h"
 #include "designer/form2.h"
+#include "toolkit/helpviewer.h"
 #include "toolkit/program.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
-#include <QTest>
+#include <QMessageBox>
+#include <QTimer>
 #include <memory>
+
+// A box the program showed: "msgBox" or "runtimeErrorReport", title, text, buttons.
+struct CaughtBox
+{
+    QString kind, title, text;
+    int buttons = 0;
+};
 
 class WindowTest
 {
@@ -24,47 +33,63 @@ public:
     explicit WindowTest(const QString &locale = QStringLiteral("C"))
     {
         QLocale::setDefault(QLocale(locale));
-        static bool configured = false;
-        if (!configured) {
-            Application::ConfigureApplication();
-            configured = true;
-        }
+        static const bool configured = (Application::ConfigureApplication(), true);
+        Q_UNUSED(configured);
         Program::instance().SetEndAction([this] { ++ends; });
+        // Every modal box is accepted as soon as it shows, and remembered.
+        m_catcher.callOnTimeout([this] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible() || box->property("caught").toBool())
+                return;
+            box->setProperty("caught", true);
+            boxes.append({box->objectName(), box->windowTitle(), box->text(), int(box->buttons().size())});
+            box->accept();
+        });
+        m_catcher.start(5);
         app = std::make_unique<Application>();
         app->Start();
+        window = app->Menu().Window();
     }
     ~WindowTest()
     {
         app.reset();
+        if (QWidget *help = HelpWindow())
+            help->hide();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QLocale::setDefault(QLocale::c());
     }
 
-    // Opens a program window ("Form1", "Form2", "Form3") as the menu does.
+    FormBase &form(const QString &name) const
+    {
+        if (name == QLatin1String("Form1") || name == QLatin1String("Form2") || name == QLatin1String("Form3"))
+            return name.back() == u'1' ? static_cast<FormBase &>(app->Calculator())
+                 : name.back() == u'2' ? static_cast<FormBase &>(app->Designer())
+                                       : static_cast<FormBase &>(app->Converter());
+        return app->Menu();
+    }
+    // Shows a window as the menu does and works in it from now on.
     QWidget *open(const QString &name)
     {
-        FormBase *form = name == QLatin1String("Form1")   ? static_cast<FormBase *>(&app->Calculator())
-                         : name == QLatin1String("Form2") ? static_cast<FormBase *>(&app->Designer())
-                                                          : static_cast<FormBase *>(&app->Converter());
-        form->Show();
-        window = form->Window();
-        return window;
+        form(name).Show();
+        return window = form(name).Window();
     }
     template<typename T = QWidget>
     T *control(const QString &name) const
     {
-        T *found = window->findChild<T *>(name);
+        T *found = window->objectName() == name ? qobject_cast<T *>(window) : window->findChild<T *>(name);
         if (!found)
             qFatal("no control %s", qPrintable(name));
         return found;
     }
+    // What a control shows: a field's or a label's text, a bar's value.
     QString text(const QString &name) const
     {
-        if (auto *field = window->findChild<QLineEdit *>(name))
-            return field->text();
-        return control<QLabel>(name)->text();
+        QWidget *widget = control(name);
+        if (auto *bar = qobject_cast<QScrollBar *>(widget))
+            return QString::number(bar->value());
+        return widget->property("text").toString();
     }
-    void click(const QString &name) { ClickAt(control(name)); }
+    void click(const QString &name, int point = 0) { ClickAt(control(name), ClickPoints(control(name)).value(point)); }
     // Clicks into a field, selects what it holds and types over it.
     void type(const QString &name, const QString &typed)
     {
@@ -78,6 +103,9 @@ public:
 
     std::unique_ptr<Application> app;
     QWidget *window = nullptr;
-    ModalCatcher boxes;
+    QList<CaughtBox> boxes;
     int ends = 0;
+
+private:
+    QTimer m_catcher;
 };

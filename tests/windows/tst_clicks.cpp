@@ -1,45 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every control a person can click is reachable where a person clicks it: no
 // caption or picture lies over a button, an option, a check box, a field or a
 // scroll bar, in any window and any state the window can show.
-#include "app/application.h"
-#include "app/frmoptions.h"
-#include "calculator/form1.h"
-#include "common/clickpoints.h"
-#include "common/modalcatcher.h"
-#include "converter/form3.h"
-#include "designer/form2.h"
-#include "toolkit/program.h"
+#include "common/windowtest.h"
 
-#include <QApplication>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QScrollBar>
 #include <QTabBar>
-#include <QTest>
-#include <memory>
 
 class TestClicks : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void controlsOwnTheirPoints_data();
     void controlsOwnTheirPoints();
-
-private:
-    std::unique_ptr<Application> m_app;
 };
-
-void TestClicks::initTestCase()
-{
-    Application::ConfigureApplication();
-    Program::instance().SetEndAction([] {});
-}
 
 void TestClicks::controlsOwnTheirPoints_data()
 {
     QTest::addColumn<QString>("window");
-    QTest::addColumn<int>("state"); // the tab shown, or the calculator's mode (0 none)
+    QTest::addColumn<int>("state"); // the menu's tab, or the calculator's mode (0 none)
     for (int tab = 1; tab <= 5; ++tab)
         QTest::addRow("menu, tab %d", tab) << "frmOptions" << tab;
     for (int mode = 0; mode <= 7; ++mode)
@@ -52,21 +30,13 @@ void TestClicks::controlsOwnTheirPoints()
 {
     QFETCH(QString, window);
     QFETCH(int, state);
-    ModalCatcher boxes;
-    m_app = std::make_unique<Application>();
-    m_app->Start();
-    QWidget *form = m_app->Menu().Window();
+    WindowTest test;
+    QWidget *form = test.open(window);
     if (window == QLatin1String("frmOptions")) {
-        auto *tabs = form->findChild<QTabBar *>("tbsOptions");
+        auto *tabs = test.control<QTabBar>(QStringLiteral("tbsOptions"));
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(state - 1).center());
-    } else if (window == QLatin1String("Form1")) {
-        m_app->ShowForm1();
-        form = m_app->Calculator().Window();
-        if (state > 0)
-            ClickAt(form->findChild<QPushButton *>(QStringLiteral("Cmd%1").arg(state)));
-    } else {
-        window == QLatin1String("Form2") ? m_app->ShowForm2() : m_app->ShowForm3();
-        form = window == QLatin1String("Form2") ? m_app->Designer().Window() : m_app->Converter().Window();
+    } else if (window == QLatin1String("Form1") && state > 0) {
+        test.click(QStringLiteral("Cmd%1").arg(state));
     }
     QVERIFY(QTest::qWaitForWindowExposed(form));
 
@@ -91,9 +61,7 @@ void TestClicks::controlsOwnTheirPoints()
     }
     qInfo("%s: %d controls, %d points", QTest::currentDataTag(), controls, points);
     QVERIFY(controls > 0);
-    QCOMPARE(boxes.count(), 0);
-    m_app.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(test.boxes.size(), 0);
 }
 
 QTEST_MAIN(TestClicks)

@@ -1,107 +1,206 @@
-// The windows as a person uses them: what reaches the handlers, what the
-// boxes say, and what stays on show when a computation is refused or fails.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The windows as a person uses them: what reaches the handlers, in which order,
+// what the boxes say, what stays on show when a computation is refused or
+// fails, and how the windows open, close and end the program. Each row is a
+// scenario of clicks, typing and keys, then what must show.
 #include "common/windowtest.h"
+#include "toolkit/helpviewer.h"
 
-#include <QTest>
+#include <QKeySequence>
+#include <QTabBar>
+#include <QTextBrowser>
 
 class TestWindows : public QObject
 {
     Q_OBJECT
 private slots:
-    void typedNumbers_data();
-    void typedNumbers();
-    void notesFollowSteps();
+    void scenario_data();
+    void scenario();
 };
 
-// Each row types one text into one field and presses the window's button. A
-// refusal names the field and quotes the text, and changes nothing on show.
-void TestWindows::typedNumbers_data()
+namespace {
+
+// A step: "open:Form1", "tab:4", "Name" (click), "Name@2" (click its third
+// point: a bar's upper arrow), "Name=text" (type), "Name<Ctrl+Tab" (a key to
+// the control, or to the focus widget for "focus<Return").
+void perform(WindowTest &test, const QString &step)
+{
+    if (step.startsWith(QLatin1String("open:"))) {
+        test.open(step.mid(5));
+    } else if (step.startsWith(QLatin1String("tab:"))) {
+        test.window = test.app->Menu().Window();
+        auto *tabs = test.control<QTabBar>(QStringLiteral("tbsOptions"));
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(step.mid(4).toInt() - 1).center());
+    } else if (step.contains(u'<')) {
+        const QKeyCombination key = QKeySequence::fromString(step.section(u'<', 1))[0];
+        const QString name = step.section(u'<', 0, 0);
+        QWidget *target = name == QLatin1String("focus") ? QApplication::focusWidget() : test.control(name);
+        QTest::keyClick(target, key.key(), key.keyboardModifiers());
+    } else if (step.contains(u'=')) {
+        test.type(step.section(u'=', 0, 0), step.section(u'=', 1));
+    } else {
+        test.click(step.section(u'@', 0, 0), step.section(u'@', 1).toInt());
+    }
+}
+
+// What shows: "Name=text", "Name?" (visible), "Name!" (hidden), "focus=Name",
+// "Name.tip~part", "Name.tip=" (no note), "box~part", "boxes=N", "passes=N", "ends=N", "Modo=N",
+// "loaded=Form1", "unloaded=Form1", "help=page.html".
+QString observe(WindowTest &test, const QString &check)
+{
+    const QString name = check.section(QRegularExpression(QStringLiteral("[=~?!.]")), 0, 0);
+    const QString key = check.left(check.indexOf(QRegularExpression(QStringLiteral("[=~]"))) + 1);
+    if (name == QLatin1String("box")) {
+        for (const CaughtBox &box : test.boxes)
+            if (box.text.contains(check.mid(4)) && box.title == QLatin1String("Solenorium") && box.buttons == 1)
+                return check;
+        return QStringLiteral("box: ") + (test.boxes.isEmpty() ? QString() : test.boxes.last().text);
+    }
+    if (check.endsWith(u'?') || check.endsWith(u'!'))
+        return name + (test.control(name)->isVisibleTo(test.window) ? u'?' : u'!');
+    const QMap<QString, qsizetype> counts{{"boxes", test.boxes.size()}, {"ends", test.ends},
+        {"passes", test.app->Converter().UltimaRicerca().size()}, {"Modo", test.app->Calculator().Modo}};
+    if (counts.contains(name))
+        return key + QString::number(counts[name]);
+    if (name == QLatin1String("focus"))
+        return key + (test.window->focusWidget() ? test.window->focusWidget()->objectName() : QString());
+    if (name.endsWith(QLatin1String("loaded")))
+        return test.form(check.section(u'=', 1)).IsLoaded() == (name == QLatin1String("loaded")) ? check : key;
+    if (name == QLatin1String("help")) {
+        auto *help = qobject_cast<QTextBrowser *>(HelpWindow());
+        return key + (help && help->isVisible() ? help->source().fileName() + help->windowTitle() : QString());
+    }
+    if (check.contains(QLatin1String(".tip=")))
+        return key + test.control(name)->toolTip();
+    if (check.contains(QLatin1String(".tip~")))
+        return test.control(name)->toolTip().contains(check.section(u'~', 1)) ? check : test.control(name)->toolTip();
+    if (check.contains(QLatin1String(".cursor=")))
+        return key + QString::number(test.control<QLineEdit>(name)->cursorPosition());
+    return key + test.text(name);
+}
+
+} // namespace
+
+void TestWindows::scenario_data()
 {
     QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("form");
-    QTest::addColumn<QStringList>("steps"); // buttons to click, or field=text to type
-    QTest::addColumn<QString>("said");      // the box's text, in part; empty: no box
-    QTest::addColumn<QString>("shown");     // a control=text that shows afterwards
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("shown");
+    const auto row = [](const char *name, const char *locale, const QStringList &steps, const QStringList &shown) {
+        QTest::newRow(name) << locale << steps << shown;
+    };
+    // The menu: each tab's page, the programs it opens, its keys.
+    row("menu at start", "C", {}, {"Picture1!", "Image1!", "Text1!", "Text2!", "cmdOK!", "cmdApply?", "unloaded=Form1"});
+    row("tab ZORVEK", "C", {"tab:3", "tab:1"}, {"Picture1?", "Image1?", "Text2!", "loaded=Form2"});
+    row("tab Bobine-1", "C", {"tab:2"}, {"loaded=Form1", "Picture1!", "cmdOK!"});
+    row("tab Diametri", "C", {"tab:4"}, {"Text2?", "cmdOK?", "focus=cmdOK", "Text1!", "unloaded=Form3"});
+    row("tab Circa", "C", {"tab:4", "tab:5"}, {"Text1?", "Text2!", "cmdOK!"});
+    row("Vai al programma", "C", {"tab:4", "cmdOK"}, {"loaded=Form3", "unloaded=Form1"});
+    row("Enter on Diametri", "C", {"tab:4", "focus<Return"}, {"loaded=Form3"});
+    row("Enter without Vai al programma", "C", {"tab:5", "focus<Return"}, {"unloaded=Form3", "ends=0"});
+    row("Ctrl+Tab steps", "C", {"frmOptions<Ctrl+Tab"}, {"loaded=Form1", "unloaded=Form2"});
+    row("Ctrl+Tab wraps", "C", {"tab:5", "frmOptions<Ctrl+Tab"}, {"Picture1?", "Text1!"});
+    row("Esc ends the program", "C", {"frmOptions<Esc"}, {"ends=1"});
+    row("Esc in a program does not", "C", {"open:Form1", "Cmd1<Esc"}, {"ends=0", "loaded=Form1"});
+    row("END, the last window", "C", {"cmdApply"}, {"ends=1", "unloaded=frmOptions"});
+    row("END with a program open", "C", {"open:Form2", "open:frmOptions", "cmdApply"}, {"ends=0", "loaded=Form2"});
+    row("F1 in the menu", "C", {"tbsOptions<F1"}, {"help=menu.htmlGuida"});
+    row("F1 in the converter", "C", {"open:Form3", "TextDIA2<F1"}, {"help=convertitore.htmlGuida"});
+    row("F1 caption in the designer", "C", {"open:Form2", "Label2"}, {"help=progettista.htmlGuida"});
 
-    const QStringList mode2{"Cmd2", "Text3=7"};
-    QTest::newRow("calculator, en_US 2,5 refused")
-        << "en_US" << "Form1" << (mode2 + QStringList{"Text2=2,5", "CmdKalc"})
-        << "Nel campo \"Capacità  pF\" il testo \"2,5\" non si legge tutto come numero.\n\n"
-           "Scrivere il numero senza unità, con il separatore decimale del sistema: 2.5"
-        << "SEO=0";
-    QTest::newRow("calculator, it_IT 40mm refused")
-        << "it_IT" << "Form1" << (mode2 + QStringList{"Text2=40mm", "CmdKalc"}) << "sistema: 2,5" << "SEO=0";
-    QTest::newRow("calculator, it_IT 100,5 read whole")
-        << "it_IT" << "Form1" << (mode2 + QStringList{"Text2=100,5", "CmdKalc"}) << "" << "SEO=5,144";
-    QTest::newRow("calculator, it_IT 1.591,540 read whole")
-        << "it_IT" << "Form1" << (mode2 + QStringList{"Text2=1.591,540", "CmdKalc"}) << "" << "SEO=0,325";
-    QTest::newRow("calculator, abc still reads 0")
-        << "en_US" << "Form1" << (mode2 + QStringList{"Text2=abc", "CmdKalc"}) << "Mettere i valori" << "SEO=0";
-    QTest::newRow("converter, en_US 70,5 refused")
-        << "en_US" << "Form3" << QStringList{"TextDIA2=70,5", "Command1"}
-        << "Nel campo \"Diametro mm (Nuovi dati)\" il testo \"70,5\"" << "TextSPZ=0.70";
-    QTest::newRow("converter, it_IT 70,5 read whole")
-        << "it_IT" << "Form3" << QStringList{"TextDIA2=70,5", "Command1"} << "" << "TextSPZ=0,70";
-    QTest::newRow("designer, text in a field")
-        << "en_US" << "Form2" << QStringList{"Spire=abc", "CmdCalc"}
-        << "Errore di run-time '13':\n\nTipo non corrispondente\n\nNel campo \"Spire\" il testo \"abc\" non è un numero."
-        << "Spaz=0.50";
-    QTest::newRow("designer, no turns")
-        << "it_IT" << "Form2" << QStringList{"Spire=0", "CmdCalc"}
-        << "Errore di run-time '11':\n\nDivisione per zero\n\nCausa: \"Spire\" vale 0." << "Spaz=0,50";
-    QTest::newRow("designer, step from text")
-        << "en_US" << "Form2" << QStringList{"LunBob=5x", "Option2", "Cmdpiu1"}
-        << "Nel campo \"Lunghezza bobina\" il testo \"5x\" non è un numero." << "LunBob=5x";
+    // The calculator: modes, results, refusals that change nothing.
+    row("mode 1", "C", {"open:Form1", "Cmd1", "Text1=10", "Text2=100", "CmdKalc"},
+        {"SEO=5.033", "Risultato=Frequenza Mhz", "Text3!", "boxes=0"});
+    row("mode 7 fills the schematic", "it_IT", {"open:Form1", "Cmd7", "Text3=7", "CmdKalc"},
+        {"SEO=8,3", "LblC1=390,0", "LblC2=390,0", "LblFT=1,893", "LblFT?", "Image3?", "Image1!"});
+    row("mode 4 note", "C", {"open:Form1", "Cmd4", "Text4=20", "Text5=20", "Text6=20", "CmdKalc"},
+        {"SEO=5.517", "SEO.tip~5.436 µH", "Text1!", "Text4?"});
+    row("refused keeps the result", "C", {"open:Form1", "Cmd1", "Text1=10", "Text2=100", "CmdKalc", "Text2=0", "CmdKalc"},
+        {"box~Mettere i valori", "SEO=5.033", "SEO.tip~"});
+    row("no mode chosen", "C", {"open:Form1", "CmdKalc"}, {"box~Errore non contemplato!", "SEO=0"});
+    row("mode kept across a reopening", "C", {"open:Form1", "Cmd2", "Command1", "open:Form1", "CmdKalc"},
+        {"Modo=2", "Text2!", "Cmd2=INDUTTANZA   dati frequenza e capacità", "box~Mettere i valori"});
+    row("calculator, en_US 2,5 refused", "en_US", {"open:Form1", "Cmd2", "Text3=7", "Text2=2,5", "CmdKalc"},
+        {"box~Nel campo \"Capacità  pF\" il testo \"2,5\" non si legge tutto come numero.\n\n"
+         "Scrivere il numero senza unità, con il separatore decimale del sistema: 2.5", "SEO=0"});
+    row("calculator, it_IT 100,5", "it_IT", {"open:Form1", "Cmd2", "Text3=7", "Text2=100,5", "CmdKalc"}, {"SEO=5,144"});
+
+    // The designer: steps, the lock, square coils, reports that name the field.
+    row("designer at load", "it_IT", {"open:Form2"},
+        {"MicroH=265,205", "Spaz=0,50", "Freq1=,512", "Freq2=1,652", "FiloCm=13,823", "Label9=", "focus=DiamSup"});
+    // The notes follow every step, and none stands for a figure not computed.
+    row("frequency notes", "it_IT", {"open:Form2"}, {"Freq2.tip~Con la capacità propria (35 + 1,9 pF): 1,609 MHz",
+        "Freq1.tip~(365 + ", "MicroH.tip~Capacità propria (Medhurst): 1,9 pF"});
+    row("frequency notes after a step", "it_IT", {"open:Form2", "Cap2", "Cmdpiu1"}, {"Freq2.tip~(36 + 1,9 pF)"});
+    row("no note without a frequency", "C", {"open:Form2", "Cap2=0", "CmdCalc"}, {"Freq2.tip=", "Freq1.tip~(365 + "});
+    row("turns note", "C", {"open:Form1", "Cmd6", "Text3=7", "Text2=100", "Text4=20", "Text6=30", "CmdKalc"},
+        {"SEO.tip~Con la capacità propria (100 + "});
+    row("a click in a field selects its row", "C", {"open:Form2", "Cap1", "Cmdpiu1"}, {"Option4?", "Cap1=366", "Freq1=.511"});
+    row("turns step", "C", {"open:Form2", "Spire", "Cmdmeno1"}, {"Spire=109", "MicroH=260.405", "LunBob=55"});
+    row("lock: length follows the turns", "C", {"open:Form2", "CmdBlock", "Spire", "piu10c"},
+        {"Aggancia=Spaziatura agganciata", "Image2?", "Image1!", "Spire=120", "LunBob=60"});
+    row("lock holds the spacing", "C", {"open:Form2", "Spire=103", "CmdCalc", "Aggancia", "Spire", "Cmdpiu1"},
+        {"LunBob=55.5339805825243", "LunBob.cursor=0", "Spaz=0.53"});
+    row("a length step lets the lock go", "C", {"open:Form2", "CmdBlock", "LunBob", "Cmdpiu1"},
+        {"Aggancia=Spaziatura sganciata", "LunBob=56", "Image1?"});
+    row("square coils", "C", {"open:Form2", "Option6@0", "DiamSup", "Cmdpiu1"}, {"DiamSup=41", "LunBob=41"});
+    row("square coils off again", "C", {"open:Form2", "Option6@0", "Option7@0", "DiamSup", "Cmdpiu1"},
+        {"DiamSup=41", "LunBob=55"});
+    row("steps stop at the bound", "C", {"open:Form2", "Cap2=1", "Cap2", "Cmdmeno1", "meno10e"}, {"Cap2=1", "Option5?"});
+    row("a step may cross the bound", "C", {"open:Form2", "DiamSup=995", "piu10a"}, {"DiamSup=1005", "Label9=lato cm 89.0"});
+    row("designer, text in a field", "en_US", {"open:Form2", "Spire=abc", "CmdCalc"},
+        {"box~Errore di run-time '13':\n\nTipo non corrispondente\n\nNel campo \"Spire\" il testo \"abc\" non è un numero.",
+         "Spaz=0.50"});
+    row("designer, no turns, window still usable", "it_IT", {"open:Form2", "Spire=0", "CmdCalc", "Spire=100", "CmdCalc"},
+        {"box~Errore di run-time '11':\n\nDivisione per zero\n\nCausa: \"Spire\" vale 0.", "Spaz=0,55"});
+    row("designer, fault after the inductance", "C", {"open:Form2", "DiamSup=0", "CmdCalc"},
+        {"box~Errore di run-time '11'", "Spaz=0.50", "MicroH=0.000", "Freq1=.512"});
+    row("designer, step from text", "en_US", {"open:Form2", "LunBob=5x", "Option2@0", "Cmdpiu1"},
+        {"box~Nel campo \"Lunghezza bobina\" il testo \"5x\"", "LunBob=5x"});
+
+    // The converter: the search, its stuck pass and its limit, the bars.
+    row("conversion", "C", {"open:Form3", "Command1"},
+        {"TextIND=204.546", "LabelIND2=205.072", "LabelSPI=54.00", "LabelLUN=38", "LabelSPZ=0.69", "FiloCm=11.809",
+         "VScroll1=108", "VScroll2=75", "passes=6", "LabelIND2.tip~Nagaoka"});
+    row("conversion, it_IT twice", "it_IT", {"open:Form3", "Command1", "Command1"},
+        {"TextSPZ=0,70", "LabelIND2=205,072", "passes=6"});
+    row("a stuck pass goes on by a tenth", "C",
+        {"open:Form3", "TextDIA1=10", "TextSPI=62", "TextLUN=27", "TextDIA2=75", "Command1"},
+        {"LabelIND2=12.351", "LabelSPI=9.10", "FiloCm=2.121", "VScroll1=18", "passes=3"});
+    row("search stopped after 10000 passes", "C", {"open:Form3", "TextDIA1=-75", "TextLUN=1", "TextDIA2=-70", "Command1"},
+        {"box~Dopo 10000 tentativi", "passes=10000", "TextSPZ=0.02"});
+    row("length refused", "C", {"open:Form3", "TextLUN=0", "Command1"},
+        {"box~correggere il valore di \"Lunghezza bobina mm\"", "passes=0", "LabelIND2="});
+    row("converter, en_US 70,5 refused", "en_US", {"open:Form3", "TextDIA2=70,5", "Command1"},
+        {"box~Nel campo \"Diametro mm (Nuovi dati)\" il testo \"70,5\"", "TextSPZ=0.70", "TextIND=202.547"});
+    row("partial results before an overflow", "C", {"open:Form3", "TextLUN=35000", "Command1", "VScroll1@1"},
+        {"box~Errore di run-time '6'", "TextSPZ=700.00", "LabelSPI=26.00", "VScroll1=52"});
+    row("lower arrow of the turns", "C", {"open:Form3", "Command1", "VScroll1@1"},
+        {"VScroll1=109", "LabelIND2=210.931", "LabelSPI=54.50", "LabelLUN=37.5", "LabelSPZ=0.69"});
+    row("upper arrow of the length", "it_IT", {"open:Form3", "Command1", "VScroll2@2"},
+        {"VScroll2=74", "LabelIND2=208,590", "LabelLUN=37,0"});
+    row("bars do nothing before a conversion", "C", {"open:Form3", "VScroll1@1"}, {"VScroll1=1", "LabelIND2="});
+    row("bars use the last conversion after a reopening", "C", {"open:Form3", "Command1", "Command2", "open:Form3",
+        "VScroll1@1"}, {"LabelIND2=0.039", "LabelSPI=0.50"});
+    row("Ctrl+A on a bar ends the program", "C", {"open:Form3", "VScroll2<Ctrl+A"}, {"ends=1"});
+    row("Ctrl+A in a field does not", "C", {"open:Form3", "TextDIA2<Ctrl+A"}, {"ends=0"});
 }
 
-void TestWindows::typedNumbers()
+void TestWindows::scenario()
 {
     QFETCH(QString, locale);
-    QFETCH(QString, form);
     QFETCH(QStringList, steps);
-    QFETCH(QString, said);
-    QFETCH(QString, shown);
+    QFETCH(QStringList, shown);
     WindowTest test(locale);
-    QVERIFY(QTest::qWaitForWindowExposed(test.open(form)));
-    for (const QString &step : steps) {
-        if (step.contains(u'='))
-            test.type(step.section(u'=', 0, 0), step.section(u'=', 1));
-        else
-            test.click(step);
-    }
-    QCOMPARE(test.boxes.count(), said.isEmpty() ? 0 : 1);
-    if (!said.isEmpty()) {
-        QVERIFY2(test.boxes.texts().constFirst().contains(said), qPrintable(test.boxes.texts().constFirst()));
-        QCOMPARE(test.boxes.boxes().constFirst().buttons, 1);
-        QCOMPARE(test.boxes.boxes().constFirst().title, QStringLiteral("Solenorium"));
-    }
-    QCOMPARE(test.text(shown.section(u'=', 0, 0)), shown.section(u'=', 1));
-}
-
-// The frequency notes speak of the coil and capacitor on show after every step,
-// and of none when the figure cannot be computed.
-void TestWindows::notesFollowSteps()
-{
-    WindowTest test(QStringLiteral("it_IT"));
-    test.open(QStringLiteral("Form2"));
-    const auto note = [&](const char *name) { return test.control(QString::fromLatin1(name))->toolTip(); };
-    QVERIFY2(note("Freq2").contains(QStringLiteral("Con la capacità propria (35 + ")), qPrintable(note("Freq2")));
-    QVERIFY(note("Freq1").contains(QStringLiteral("(365 + ")));
-    QVERIFY(note("MicroH").contains(QStringLiteral("Capacità propria (Medhurst): ")));
-    test.type(QStringLiteral("Cap2"), QStringLiteral("35"));
-    test.click(QStringLiteral("Cmdpiu1"));
-    QVERIFY2(note("Freq2").contains(QStringLiteral("(36 + ")), qPrintable(note("Freq2")));
-    test.type(QStringLiteral("Cap2"), QStringLiteral("0"));
-    test.click(QStringLiteral("CmdCalc"));
-    QCOMPARE(note("Freq2"), QString());
-    QVERIFY(!note("Freq1").isEmpty());
-
-    test.open(QStringLiteral("Form1"));
-    test.click(QStringLiteral("Cmd6"));
-    for (const auto &[field, value] : {std::pair{"Text3", "7"}, {"Text2", "100"}, {"Text4", "20"}, {"Text6", "30"}})
-        test.type(QString::fromLatin1(field), QString::fromLatin1(value));
-    test.click(QStringLiteral("CmdKalc"));
-    QVERIFY2(note("SEO").contains(QStringLiteral("Con la capacità propria (100 + ")), qPrintable(note("SEO")));
+    QVERIFY(QTest::qWaitForWindowExposed(test.window));
+    for (const QString &step : steps)
+        perform(test, step);
+    QStringList seen;
+    for (const QString &check : shown)
+        seen << observe(test, check);
+    QCOMPARE(seen, shown);
+    if (!shown.join(u' ').contains(QLatin1String("box")))
+        QCOMPARE(test.boxes.size(), 0);
 }
 
 QTEST_MAIN(TestWindows)
