@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and starts Solenorium, or runs its tests.
 #   ./solenorium.sh run    install what is missing, build in Release, start the program
 #   ./solenorium.sh test   install what is missing, build in Release, run every test

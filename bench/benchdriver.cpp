@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the benchmarks and prints one table.
 //
 //   solenorium_bench BINDIR [--runs N] [--calls N] [--cg-calls N] [--no-callgrind] [--startup-only]

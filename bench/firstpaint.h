@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ends the event loop right after a window's first paint: the start-up
 // benchmarks measure from process start until the first window is on screen.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times every handler that computes, clicked on the real windows of a running
 // program: "Calcola" in each mode of the calculator, each step of the designer
 // with the spacing lock released and engaged, "&Ricalcolo", the converter's

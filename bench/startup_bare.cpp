@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reference for the start-up benchmark: a bare Qt application with one
 // shown, empty window of the menu's size, ending after its first paint.
 #include "firstpaint.h"

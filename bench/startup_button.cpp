@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A second reference for the start-up benchmark: the bare window with one push
 // button that shows a word. Drawing any text loads fontconfig's font list, a
 // font file, FreeType and HarfBuzz; this window pays that and nothing else, so

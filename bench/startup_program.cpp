@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own start-up, as main.cpp does it, ending after the first
 // paint of the menu window.
 #include "app/application.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Solenorium: calculations for single-layer coils, tuned circuits and a
 // low-pass filter.
 #include "app/application.h"

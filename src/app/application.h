@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and the window slots: one window object per window class, created on
 // first use; showing, unloading, and ending the program when the last window
 // is unloaded.

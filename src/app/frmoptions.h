@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu window: a tab strip whose tabs open the calculator and the
 // designer, explain the converter and open it with "Vai al programma", and
 // tell why the programs exist. Esc ends the program, Ctrl+Tab steps the tabs.

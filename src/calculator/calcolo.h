@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's seven computations, as pure functions of the mode, the
 // standard-capacitor table and the texts of the six input boxes. A call gives
 // what the window must show, or the message to show instead, or raises the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program 1, the calculator window: seven mode buttons choose the calculation,
 // the boxes it needs appear, and "Calcola" writes the result into SEO (and, for
 // the low-pass filter, the component values over the schematic).

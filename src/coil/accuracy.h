@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How far the classic single-layer formula of the three programs is from the
 // inductance of the real coil, and the note each window shows beside a figure
 // that comes from that formula.

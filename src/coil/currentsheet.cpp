@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "coil/currentsheet.h"
 
 #include <cmath>
@@ -8,6 +9,10 @@ std::optional<double> NagaokaCoefficient(double diameter, double length)
     if (!(diameter > 0) || !(length > 0) || !std::isfinite(diameter) || !std::isfinite(length))
         return std::nullopt;
     const double ratio = length / diameter;
+    // Beyond these shapes 1 − k² and K − E lose their digits and the
+    // coefficient goes wrong by whole percent: nothing rather than a wrong note.
+    if (!(ratio >= 1e-5) || !(ratio <= 1e6))
+        return std::nullopt;
     // k² = D² / (D² + ℓ²) = 1 / (1 + (ℓ/D)²); k′² = (ℓ/D)² / (1 + (ℓ/D)²).
     const double k2 = 1.0 / (1.0 + ratio * ratio);
     const double k = std::sqrt(k2);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exact inductance of a single-layer coil taken as a current sheet, to
 // compare the classic millimetre formula with.
 //
@@ -17,7 +18,8 @@
 #include <optional>
 
 // Nagaoka's coefficient for a coil of diameter D and length ℓ (any one unit);
-// empty unless both are positive and finite.
+// empty unless both are positive and finite and ℓ/D lies between 10⁻⁵ and 10⁶,
+// where the elliptic integrals keep their precision (real coils lie far inside).
 std::optional<double> NagaokaCoefficient(double diameter, double length);
 
 // The current-sheet inductance in µH of N turns on diameter D and length ℓ in

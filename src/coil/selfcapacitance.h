@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The self-capacitance of a single-layer coil and what it does to the
 // frequencies the windows show: the resonance with the tuning capacitor once
 // the coil's own capacitance is added to it, the coil's own resonance, and the

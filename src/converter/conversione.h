@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The diameter converter's formulas, as pure functions of quantities: the
 // inductance of a single-layer coil, the turns that give an inductance for a
 // length estimate, the cut to the tenth of a turn, the wire of the helix, and

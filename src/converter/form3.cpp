@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "converter/form3.h"
 
 #include "converter/conversione.h"

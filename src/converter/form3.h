@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program 3, the diameter converter: the window object of Form3. From a known
 // coil (diameter, turns, length) it computes the inductance and searches the
 // turns and length that give the same inductance on a former of another

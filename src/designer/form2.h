@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program 2, the interactive coil designer: former diameter, coil length,
 // turns and two capacitances are stepped by buttons, and after each step the
 // spacing, inductance, both resonant frequencies, the wire to cut and, for

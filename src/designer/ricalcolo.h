@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The designer's coil arithmetic, one function per result in the order the
 // window shows them, so that the window can write each result as soon as it is
 // known. Inputs are the window's values as they stand (text from the fields is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The designer's window-level values: each holds a 16-bit whole number, a
 // double or a text, and converts when it is used. Text meets arithmetic or a
 // comparison as the number it denotes under the user's locale; two texts added

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Floating-point operations that test their result as the program's rules ask:
 // an invalid operation or a result beyond the double range raises overflow (6),
 // a non-zero value divided by 0 raises division by zero (11), and the square

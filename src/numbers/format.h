@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Display patterns: a quantity or a double shown through a picture such as
 // "#,##0.000", with the decimal and group separators of the given locale.
 #pragma once

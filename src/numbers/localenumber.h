@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The designer's conversions between text and double precision, both by the
 // user's locale (its decimal and digit-group separators).
 #pragma once

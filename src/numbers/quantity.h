@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed-point quantity of the calculator and the converter: a signed 64-bit
 // count of ten-thousandths, with checked conversions and arithmetic. Every
 // overflow is detected before it could happen and raised as run-time error 6.
@@ -28,7 +29,9 @@ private:
 
 // [x]: x × 10 000 in double precision, rounded to the nearest integer, a half to even.
 Quantity ToQuantity(double x);
-// The nearest double to n / 10 000.
+// n / 10 000 in double precision: the nearest double while |n| is below 2⁵³;
+// beyond, the count is rounded to a double first, so the result may be one
+// unit in the last place away from the nearest (no coil comes near it).
 double FromQuantity(Quantity q);
 // a ⊕ b: the exact sum.
 Quantity operator+(Quantity a, Quantity b);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The run-time error: a numeric fault or a refused property value, carried by its
 // number and its Italian description until a handler guard reports it.
 #pragma once

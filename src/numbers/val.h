@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The leading-number parse of typed text used by the calculator and the
 // converter: decimal point only, never an error for text that is not a number.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colours as the window definitions write them: &H00BBGGRR& with red in the
 // lowest byte, and &H8000000k& naming system colour k.
 #pragma once

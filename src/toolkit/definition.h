@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window definitions need of the toolkit that Qt does not say in its
 // own terms: twips, the fonts the definitions name, the application's help-file
 // name, and the range check of a scroll bar's value.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/formbase.h"
 
 #include "toolkit/handlerguard.h"

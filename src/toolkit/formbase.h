@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window object behind each window of the program. It outlives its window:
 // loading builds the widget tree from the definition and runs Form_Load;
 // unloading destroys the tree and keeps the object's own variables, so a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every handler runs through this guard: a run-time error raised inside it is
 // reported and the handler returns, so no exception crosses a Qt signal or
 // event and the window goes on working.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own help: Italian HTML pages kept in the resources and shown
 // in one help window (objectName "helpViewer") at the page of the window that
 // asked for it.

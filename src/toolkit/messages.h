@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's message boxes: its own prompts (OK only, the application's
 // title) and the report of a run-time error.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ending the whole program at once: every window closes without its unload
 // handlers and the process ends. Any window may ask for it (Esc in the menu,
 // Ctrl+A on a converter scroll bar, the last window unloaded).

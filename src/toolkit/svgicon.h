@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An icon drawn from an SVG picture in the resources, read only when a size of
 // it is first asked for and rendered once per size.
 #pragma once

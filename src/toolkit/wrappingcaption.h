@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Captions that wrap onto further lines inside their control, where a plain
 // Qt control would cut them off: the calculator's mode buttons, the
 // converter's tall narrow buttons and the designer's lock check box. text()
