@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's arithmetic: quantities, the checked floating-point operations, the
-// leading-number parse, display patterns, the locale conversions and the error texts.
+// leading-number parse, display patterns and the locale conversions.
 #include "numbers/checkedmath.h"
 #include "numbers/format.h"
 #include "numbers/localenumber.h"
@@ -39,7 +39,7 @@ private slots:
     void checkedMath_data(); void checkedMath(); void nonFinite_data(); void nonFinite();
     void val_data(); void val(); void readFieldNumber_data(); void readFieldNumber();
     void format_data(); void format(); void parseLocale_data(); void parseLocale();
-    void formatLocale_data(); void formatLocale(); void descriptions_data(); void descriptions();
+    void formatLocale_data(); void formatLocale();
 };
 
 // [x]: the double x × 10 000 rounded a half to even; back: FromQuantity(raw); Compare(q, x) judges q against [x].
@@ -267,24 +267,6 @@ void TestNumbers::formatLocale()
     QFETCH(QLocale, locale); QFETCH(double, value); QFETCH(QString, expected);
     QCOMPARE(FormatLocaleNumber(value, locale), expected);
     QCOMPARE(ParseLocaleNumber(expected, locale), value);
-}
-
-// The Italian texts the user reads in the error report.
-void TestNumbers::descriptions_data()
-{
-    columns<int, QString>("number", "text");
-    for (const auto &[number, text] : std::initializer_list<std::pair<int, const char *>>{
-             {5, "Chiamata di routine o argomento non validi"}, {6, "Overflow"}, {9, "Indice non incluso nell'intervallo"},
-             {11, "Divisione per zero"}, {13, "Tipo non corrispondente"}, {380, "Valore della proprietà non valido"}})
-        QTest::addRow("%d", number) << number << QString::fromUtf8(text);
-}
-void TestNumbers::descriptions()
-{
-    QFETCH(int, number); QFETCH(QString, text);
-    const RuntimeError error(static_cast<ErrorNumber>(number)), detailed = error.withDetail("Spire");
-    QCOMPARE(error.code(), number); QCOMPARE(error.description(), text); QVERIFY(error.detail().isEmpty());
-    QCOMPARE(QString::fromStdString(error.what()), text);
-    QCOMPARE(detailed.code(), number); QCOMPARE(detailed.detail(), "Spire");
 }
 
 QTEST_APPLESS_MAIN(TestNumbers)

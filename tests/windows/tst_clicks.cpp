@@ -4,6 +4,7 @@
 // scroll bar, in any window and any state the window can show.
 #include "common/windowtest.h"
 
+#include <QScreen>
 #include <QTabBar>
 
 class TestClicks : public QObject
@@ -39,6 +40,8 @@ void TestClicks::controlsOwnTheirPoints()
         test.click(QStringLiteral("Cmd%1").arg(state));
     }
     QVERIFY(QTest::qWaitForWindowExposed(form));
+    // Every window opens in the middle of the screen.
+    QVERIFY((QRect(form->pos(), form->size()).center() - form->screen()->availableGeometry().center()).manhattanLength() <= 2);
 
     int controls = 0;
     int points = 0;

@@ -6,6 +6,7 @@
 #include "common/windowtest.h"
 #include "toolkit/helpviewer.h"
 
+#include <QAccessible>
 #include <QKeySequence>
 #include <QTabBar>
 #include <QTextBrowser>
@@ -45,7 +46,8 @@ void perform(WindowTest &test, const QString &step)
 
 // What shows: "Name=text", "Name?" (visible), "Name!" (hidden), "focus=Name",
 // "Name.tip~part", "Name.tip=" (no note), "box~part", "boxes=N", "passes=N", "ends=N", "Modo=N",
-// "loaded=Form1", "unloaded=Form1", "help=page.html".
+// "loaded=Form1", "unloaded=Form1", "help=page.html", "Name.value=" (what a
+// screen reader reads as the figure).
 QString observe(WindowTest &test, const QString &check)
 {
     const QString name = check.section(QRegularExpression(QStringLiteral("[=~?!.]")), 0, 0);
@@ -74,6 +76,8 @@ QString observe(WindowTest &test, const QString &check)
         return key + test.control(name)->toolTip();
     if (check.contains(QLatin1String(".tip~")))
         return test.control(name)->toolTip().contains(check.section(u'~', 1)) ? check : test.control(name)->toolTip();
+    if (check.contains(QLatin1String(".value=")))
+        return key + QAccessible::queryAccessibleInterface(test.control(name))->text(QAccessible::Value);
     if (check.contains(QLatin1String(".cursor=")))
         return key + QString::number(test.control<QLineEdit>(name)->cursorPosition());
     return key + test.text(name);
@@ -97,6 +101,8 @@ void TestWindows::scenario_data()
     row("tab Circa", "C", {"tab:4", "tab:5"}, {"Text1?", "Text2!", "cmdOK!"});
     row("Vai al programma", "C", {"tab:4", "cmdOK"}, {"loaded=Form3", "unloaded=Form1"});
     row("Enter on Diametri", "C", {"tab:4", "focus<Return"}, {"loaded=Form3"});
+    row("Enter on the page", "C", {"tab:4", "Text2", "focus<Return"}, {"focus=Text2", "loaded=Form3"});
+    row("other keys do not step", "C", {"frmOptions<Ctrl+B", "frmOptions<Tab", "frmOptions<Return"}, {"unloaded=Form1"});
     row("Enter without Vai al programma", "C", {"tab:5", "focus<Return"}, {"unloaded=Form3", "ends=0"});
     row("Ctrl+Tab steps", "C", {"frmOptions<Ctrl+Tab"}, {"loaded=Form1", "unloaded=Form2"});
     row("Ctrl+Tab wraps", "C", {"tab:5", "frmOptions<Ctrl+Tab"}, {"Picture1?", "Text1!"});
@@ -109,8 +115,8 @@ void TestWindows::scenario_data()
     row("F1 caption in the designer", "C", {"open:Form2", "Label2"}, {"help=progettista.htmlGuida"});
 
     // The calculator: modes, results, refusals that change nothing.
-    row("mode 1", "C", {"open:Form1", "Cmd1", "Text1=10", "Text2=100", "CmdKalc"},
-        {"SEO=5.033", "Risultato=Frequenza Mhz", "Text3!", "boxes=0"});
+    row("mode 1 after mode 7", "C", {"open:Form1", "Cmd7", "Cmd1", "Text1=10", "Text2=100", "CmdKalc"},
+        {"SEO=5.033", "Risultato=Frequenza Mhz", "Text3!", "Image3!", "Image1?", "boxes=0"});
     row("mode 7 fills the schematic", "it_IT", {"open:Form1", "Cmd7", "Text3=7", "CmdKalc"},
         {"SEO=8,3", "LblC1=390,0", "LblC2=390,0", "LblFT=1,893", "LblFT?", "Image3?", "Image1!"});
     row("mode 4 note", "C", {"open:Form1", "Cmd4", "Text4=20", "Text5=20", "Text6=20", "CmdKalc"},
@@ -127,7 +133,7 @@ void TestWindows::scenario_data()
 
     // The designer: steps, the lock, square coils, reports that name the field.
     row("designer at load", "it_IT", {"open:Form2"},
-        {"MicroH=265,205", "Spaz=0,50", "Freq1=,512", "Freq2=1,652", "FiloCm=13,823", "Label9=", "focus=DiamSup"});
+        {"MicroH=265,205", "MicroH.value=265,205", "Spaz=0,50", "Freq1=,512", "Freq2=1,652", "FiloCm=13,823", "Label9=", "focus=DiamSup"});
     // The notes follow every step, and none stands for a figure not computed.
     row("frequency notes", "it_IT", {"open:Form2"}, {"Freq2.tip~Con la capacità propria (35 + 1,9 pF): 1,609 MHz",
         "Freq1.tip~(365 + ", "MicroH.tip~Capacità propria (Medhurst): 1,9 pF"});
@@ -146,6 +152,9 @@ void TestWindows::scenario_data()
     row("square coils", "C", {"open:Form2", "Option6@0", "DiamSup", "Cmdpiu1"}, {"DiamSup=41", "LunBob=41"});
     row("square coils off again", "C", {"open:Form2", "Option6@0", "Option7@0", "DiamSup", "Cmdpiu1"},
         {"DiamSup=41", "LunBob=55"});
+    row("every step button", "C", {"open:Form2", "piu10a", "piu10a", "meno10a", "piu05", "piu05", "meno05", "piu10b",
+        "piu10b", "meno10b", "piu10c", "piu10c", "meno10c", "piu10d", "piu10d", "meno10d", "piu10e", "piu10e", "meno10e"},
+        {"DiamSup=50.5", "LunBob=65", "Spire=120", "Cap1=375", "Cap2=45", "Option5?"});
     row("steps stop at the bound", "C", {"open:Form2", "Cap2=1", "Cap2", "Cmdmeno1", "meno10e"}, {"Cap2=1", "Option5?"});
     row("a step may cross the bound", "C", {"open:Form2", "DiamSup=995", "piu10a"}, {"DiamSup=1005", "Label9=lato cm 89.0"});
     row("designer, text in a field", "en_US", {"open:Form2", "Spire=abc", "CmdCalc"},
