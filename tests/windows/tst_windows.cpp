@@ -102,6 +102,7 @@ void TestWindows::scenario_data()
     row("Vai al programma", "C", {"tab:4", "cmdOK"}, {"loaded=Form3", "unloaded=Form1"});
     row("Enter on Diametri", "C", {"tab:4", "focus<Return"}, {"loaded=Form3"});
     row("Enter on the page", "C", {"tab:4", "Text2", "focus<Return"}, {"focus=Text2", "loaded=Form3"});
+    row("other keys on the page", "C", {"tab:4", "Text2", "focus<Space", "focus<Down"}, {"unloaded=Form3"});
     row("other keys do not step", "C", {"frmOptions<Ctrl+B", "frmOptions<Tab", "frmOptions<Return"}, {"unloaded=Form1"});
     row("Enter without Vai al programma", "C", {"tab:5", "focus<Return"}, {"unloaded=Form3", "ends=0"});
     row("Ctrl+Tab steps", "C", {"frmOptions<Ctrl+Tab"}, {"loaded=Form1", "unloaded=Form2"});
