@@ -3,14 +3,13 @@
 
 #include "coil/accuracy.h"
 #include "coil/selfcapacitance.h"
+#include "numbers/val.h"
 #include "toolkit/colour.h"
+#include "toolkit/definition.h"
 #include "toolkit/handlerguard.h"
 #include "toolkit/messages.h"
-#include "toolkit/definition.h"
-#include "numbers/val.h"
 
 #include "ui_Form1.h"
-
 
 #include <array>
 
@@ -53,7 +52,6 @@ void Form1::SetupWindow(QWidget *window)
     ground.setColor(QPalette::Window, ColourFromValue(kSfondoFinestra));
     window->setPalette(ground);
     window->setAutoFillBackground(true);
-
 
     // The heading is opaque in the window's colour; every other label lets the
     // drawings show through.

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "converter/form3.h"
 
-#include "converter/conversione.h"
 #include "coil/accuracy.h"
+#include "converter/conversione.h"
 #include "numbers/checkedmath.h"
 #include "numbers/format.h"
+#include "numbers/val.h"
+#include "toolkit/definition.h"
 #include "toolkit/handlerguard.h"
 #include "toolkit/messages.h"
 #include "toolkit/program.h"
-#include "toolkit/definition.h"
-#include "numbers/val.h"
 
 #include "ui_Form3.h"
 
@@ -56,7 +56,6 @@ void Form3::SetupWindow(QWidget *window)
     ApplyFractionalFontSizes(window);
     // The window may grow, never shrink below its definition: every caption stays whole.
     window->setMinimumSize(window->size());
-
 
     // Screen readers name each box after its row and its column: the departure
     // coil on the left, the new one on the right.

@@ -8,10 +8,10 @@
 #include "coil/selfcapacitance.h"
 #include "numbers/checkedmath.h"
 #include "numbers/format.h"
-#include "toolkit/handlerguard.h"
-#include "toolkit/helpviewer.h"
 #include "numbers/localenumber.h"
 #include "toolkit/definition.h"
+#include "toolkit/handlerguard.h"
+#include "toolkit/helpviewer.h"
 
 #include <QEvent>
 #include <QMouseEvent>
