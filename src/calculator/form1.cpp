@@ -200,7 +200,7 @@ void Form1::CmdKalc_Click()
     if (esito.campoIllegibile) {
         const QLineEdit *campo = std::array{ui->Text1, ui->Text2, ui->Text3, ui->Text4, ui->Text5,
                                             ui->Text6}[static_cast<std::size_t>(esito.campoIllegibile - 1)];
-        MsgBox(UnreadableNumberMessage(campo->accessibleName(), campo->text()));
+        MsgBox(FieldRefusalMessage(campo->accessibleName(), campo->text()));
         return;
     }
     if (esito.messaggio) {

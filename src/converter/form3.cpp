@@ -5,6 +5,7 @@
 #include "converter/conversione.h"
 #include "numbers/checkedmath.h"
 #include "numbers/format.h"
+#include "numbers/runtimeerror.h"
 #include "numbers/val.h"
 #include "toolkit/definition.h"
 #include "toolkit/handlerguard.h"
@@ -27,6 +28,19 @@ const QString kSpaziaturaDaCorreggere = QStringLiteral(
 const QString kRicercaInterrotta = QStringLiteral(
     "Dopo %1 tentativi la ricerca non ha raggiunto l'induttanza di partenza ed è stata interrotta: "
     "controllare i dati di partenza e il nuovo diametro.");
+
+// The departure length written back with the decimals it has, up to the
+// quantity's four, so that the next press reads the same coil: "###" for a
+// whole number, as always, "##0.0" to "##0.0000" otherwise.
+QString FormatoLunghezza(Quantity lunghezza)
+{
+    int decimali = 4;
+    for (std::int64_t resto = lunghezza.raw(); decimali > 0 && resto % 10 == 0; resto /= 10)
+        --decimali;
+    if (decimali == 0)
+        return QStringLiteral("###");
+    return QStringLiteral("##0.") + QString(decimali, u'0');
+}
 
 // The character code a key press delivers: Ctrl with a letter gives the
 // control character (Ctrl+A is 1), other keys their first character, 0 none.
@@ -106,26 +120,74 @@ void Form3::Form_Load()
 
 void Form3::Command1_Click()
 {
-    std::array<Quantity, 3> SPI{};
-    std::array<Quantity, 3> LUN{};
-    Quantity SPZ;
-    Quantity spirePrecedenti;
-
     // A text read only in part is refused before anything is written.
     std::array<double, 5> letti{};
     const std::array campi{ui->TextSPI, ui->TextDIA1, ui->TextSPZ, ui->TextDIA2, ui->TextLUN};
     for (std::size_t i = 0; i < campi.size(); ++i) {
         const std::optional<double> valore = ReadFieldNumber(campi[i]->text());
         if (!valore) {
-            MsgBox(UnreadableNumberMessage(campi[i]->accessibleName(), campi[i]->text()));
+            MsgBox(FieldRefusalMessage(campi[i]->accessibleName(), campi[i]->text()));
             return;
         }
         letti[i] = *valore;
+    }
+    // Inputs that are sure to end in a fault are refused before anything is written.
+    if (letti[0] == 0) {
+        MsgBox(RifiutoCampo(ui->TextSPI, QStringLiteral("con 0 spire la spaziatura non si può calcolare.")));
+        return;
+    }
+    if (!(letti[3] > 0)) {
+        MsgBox(RifiutoCampo(ui->TextDIA2, QStringLiteral("il nuovo diametro deve essere maggiore di zero.")));
+        return;
     }
     // The accuracy notes describe the inductances this click computes; a
     // click that fails before them leaves none.
     ui->TextIND->setToolTip(QString());
     ui->LabelIND2->setToolTip(QString());
+    m_scritti.clear();
+    // A fault names the field behind it, and leaves no result of an earlier
+    // coil beside the ones this click wrote.
+    QLineEdit *causa = ui->TextSPI;
+    try {
+        Converti(letti, causa);
+    } catch (const RuntimeError &error) {
+        for (QWidget *risultato : std::initializer_list<QWidget *>{ui->TextIND, ui->LabelIND2, ui->LabelSPI,
+                                                                   ui->LabelLUN, ui->LabelSPZ, ui->FiloCm}) {
+            if (m_scritti.contains(risultato))
+                continue;
+            if (auto *campo = qobject_cast<QLineEdit *>(risultato))
+                SetFieldText(campo, QString());
+            else
+                static_cast<QLabel *>(risultato)->clear();
+            risultato->setToolTip(QString());
+        }
+        throw error.withDetail(Causa(causa));
+    }
+}
+
+QString Form3::Causa(const QLineEdit *campo) const
+{
+    return QStringLiteral("Causa: \"%1\" vale %2.").arg(campo->accessibleName(), campo->text());
+}
+
+QString Form3::RifiutoCampo(const QLineEdit *campo, const QString &motivo) const
+{
+    return QStringLiteral("Nel campo \"%1\" il testo \"%2\" non va bene: %3")
+        .arg(campo->accessibleName(), campo->text(), motivo);
+}
+
+void Form3::Scrivi(QLabel *risultato, const QString &testo)
+{
+    risultato->setText(testo);
+    m_scritti.insert(risultato);
+}
+
+void Form3::Converti(const std::array<double, 5> &letti, QLineEdit *&causa)
+{
+    std::array<Quantity, 3> SPI{};
+    std::array<Quantity, 3> LUN{};
+    Quantity SPZ;
+    Quantity spirePrecedenti;
 
     SPI[1] = ToQuantity(letti[0]);
     DIA[1] = ToQuantity(letti[1]);
@@ -134,11 +196,13 @@ void Form3::Command1_Click()
     DIA[2] = ToQuantity(letti[3]);
     LUN[1] = ToQuantity(letti[4]);
 
-    SetFieldText(ui->TextLUN, Format(LUN[1], QStringLiteral("###")));
+    SetFieldText(ui->TextLUN, Format(LUN[1], FormatoLunghezza(LUN[1])));
     SPZ = Spacing(LUN[1], SPI[1]);
     SetFieldText(ui->TextSPZ, Format(SPZ, QStringLiteral("#0.00")));
+    causa = ui->TextDIA1;
     IND[1] = CoilInductance(SPI[1], DIA[1], LUN[1]);
     SetFieldText(ui->TextIND, Format(IND[1], QStringLiteral("#,##0.000")));
+    m_scritti.insert(ui->TextIND);
     ui->TextIND->setToolTip(
         AccuracyNote(FromQuantity(IND[1]), FromQuantity(DIA[1]), FromQuantity(LUN[1]), FromQuantity(SPI[1])));
 
@@ -157,6 +221,7 @@ void Form3::Command1_Click()
     // length estimate of the pass before, until the new inductance reaches the
     // departure one. The bars are written inside the pass and their change
     // notifications recompute the labels from the bars at once.
+    causa = ui->TextDIA2;
     m_hasConversion = true;
     m_passes.clear();
     m_searching = true;
@@ -169,13 +234,13 @@ void Form3::Command1_Click()
         // itself for ever, its inductance still short: go on by a tenth of a turn.
         if (pass > 1 && SPI[2] <= spirePrecedenti)
             SPI[2] = spirePrecedenti + ToQuantity(0.1);
-        ui->LabelSPI->setText(Format(SPI[2], QStringLiteral("##0.00")));
+        Scrivi(ui->LabelSPI, Format(SPI[2], QStringLiteral("##0.00")));
         SetScrollValue(ui->VScroll1, Halves(SPI[2]));
         LUN[2] = SPI[2] * SPZ;
-        ui->LabelLUN->setText(Format(LUN[2], QStringLiteral("###")));
+        Scrivi(ui->LabelLUN, Format(LUN[2], QStringLiteral("###")));
         SetScrollValue(ui->VScroll2, Halves(LUN[2]));
         IND[2] = CoilInductance(SPI[2], DIA[2], LUN[2]);
-        ui->LabelIND2->setText(Format(IND[2], QStringLiteral("#,##0.000")));
+        Scrivi(ui->LabelIND2, Format(IND[2], QStringLiteral("#,##0.000")));
         m_passes.append({SPI[2], LUN[2], IND[2]});
         if (IND[2] >= IND[1]) {
             // Only the pass that reaches the inductance stays on the screen, so
@@ -199,7 +264,7 @@ void Form3::Command1_Click()
     SPI[2] = spirePrecedenti;
     LUN[2] = SPI[2] * SPZ;
     const Quantity filo = WireLength(SPI[2], DIA[2], LUN[2]);
-    ui->FiloCm->setText(Format(filo, QStringLiteral("##0.000")));
+    Scrivi(ui->FiloCm, Format(filo, QStringLiteral("##0.000")));
 }
 
 void Form3::DimenticaNota()
@@ -243,15 +308,20 @@ void Form3::RicalcolaScroll()
         ui->LabelIND2->setToolTip(QString());
     const int v1 = ui->VScroll1->value();
     const int v2 = ui->VScroll2->value();
-    IND[2] = ScrollInductance(DIA[2], v1, v2);
-    ui->LabelIND2->setText(Format(IND[2], QStringLiteral("#,##0.000")));
-    // The bars hold the turns and the length in halves.
-    if (!m_searching)
-        ui->LabelIND2->setToolTip(AccuracyNote(FromQuantity(IND[2]), FromQuantity(DIA[2]), v2 / 2.0, v1 / 2.0));
-    ui->LabelSPI->setText(Format(Divide(ui->VScroll1->value(), 2.0), QStringLiteral("##0.00")));
-    ui->LabelSPZ->setText(
-        Format(ScrollSpacing(ui->VScroll1->value(), ui->VScroll2->value()), QStringLiteral("#0.00")));
-    ui->LabelLUN->setText(Format(Divide(ui->VScroll2->value(), 2.0), QStringLiteral("##0.0")));
+    try {
+        IND[2] = ScrollInductance(DIA[2], v1, v2);
+        Scrivi(ui->LabelIND2, Format(IND[2], QStringLiteral("#,##0.000")));
+        // The bars hold the turns and the length in halves.
+        if (!m_searching)
+            ui->LabelIND2->setToolTip(
+                AccuracyNote(FromQuantity(IND[2]), FromQuantity(DIA[2]), v2 / 2.0, v1 / 2.0));
+        Scrivi(ui->LabelSPI, Format(Divide(v1, 2.0), QStringLiteral("##0.00")));
+        Scrivi(ui->LabelSPZ, Format(ScrollSpacing(v1, v2), QStringLiteral("#0.00")));
+        Scrivi(ui->LabelLUN, Format(Divide(v2, 2.0), QStringLiteral("##0.0")));
+    } catch (const RuntimeError &error) {
+        // The bars hold the turns and length found for the new diameter.
+        throw error.withDetail(Causa(ui->TextDIA2));
+    }
 }
 
 bool Form3::eventFilter(QObject *watched, QEvent *event)

@@ -11,6 +11,10 @@
 #include "numbers/quantity.h"
 
 #include <QList>
+#include <QSet>
+
+class QLabel;
+class QLineEdit;
 #include <array>
 #include <memory>
 
@@ -48,6 +52,13 @@ private:
     void VScroll2_KeyPress(int KeyAscii);
     void RicalcolaScroll();
     void DimenticaNota();
+    // The conversion of the fields as read; causa follows the field behind
+    // the step that runs, for the report of a fault.
+    void Converti(const std::array<double, 5> &letti, QLineEdit *&causa);
+    QString Causa(const QLineEdit *campo) const;
+    QString RifiutoCampo(const QLineEdit *campo, const QString &motivo) const;
+    // A result written by the click that runs.
+    void Scrivi(QLabel *risultato, const QString &testo);
 
     // Diameters (mm) and inductances (µH): [1] departure, [2] new. They outlive
     // the window, so the bars of a reopened window use the last conversion.
@@ -59,6 +70,7 @@ private:
     // True while the search runs: the bars it writes recompute the labels, not the note.
     bool m_searching = false;
     QList<SearchPass> m_passes;
+    QSet<QWidget *> m_scritti;
 
     std::unique_ptr<Ui::Form3> ui;
 };

@@ -9,6 +9,7 @@
 #include "numbers/checkedmath.h"
 #include "numbers/format.h"
 #include "numbers/localenumber.h"
+#include "numbers/runtimeerror.h"
 #include "toolkit/definition.h"
 #include "toolkit/handlerguard.h"
 #include "toolkit/helpviewer.h"
@@ -176,7 +177,8 @@ void Form2::ImpostaCampi()
 }
 
 // Reads the five fields and shows every result as soon as it is known, so a
-// fault at one step leaves the results before it on show.
+// fault at one step leaves the results before it on show, and no result of an
+// earlier coil beside them.
 void Form2::Ricalcola()
 {
     Diametro = Campo(ui->DiamSup);
@@ -184,10 +186,11 @@ void Form2::Ricalcola()
     Lunghezza = Campo(ui->LunBob);
     Capacita1 = Campo(ui->Cap1);
     Capacita2 = Campo(ui->Cap2);
-    // The notes belong to the figures this run computes; a run that fails
-    // before them leaves none.
-    for (QLabel *figura : {ui->MicroH, ui->Freq1, ui->Freq2})
+    // Figures and notes belong to the coil this run computes.
+    for (QLabel *figura : {ui->Spaz, ui->MicroH, ui->Freq1, ui->Freq2, ui->FiloCm, ui->Label9, ui->Label10}) {
+        figura->clear();
         figura->setToolTip(QString());
+    }
 
     const double spaziatura = Ricalcolo::Spaziatura(Lunghezza, NumSpire);
     Spaziatura = spaziatura;
@@ -201,6 +204,10 @@ void Form2::Ricalcola()
     ui->MicroH->setToolTip(nota.join(u'\n'));
 
     // A capacitance that is not above zero leaves a single blank.
+    // No inductance with turns (checked by the spacing) means a diameter of 0:
+    // the frequencies would divide by zero.
+    if (induttanza == 0 && (Capacita1.ToDouble() > 0 || Capacita2.ToDouble() > 0))
+        throw RuntimeError(ErrorNumber::DivisionByZero).withDetail(Diametro.Causa());
     const std::optional<double> frequenza1 = Ricalcolo::Frequenza(induttanza, Capacita1);
     ui->Freq1->setText(frequenza1 ? Format(*frequenza1, QStringLiteral("###.000")) : QStringLiteral(" "));
     if (frequenza1)

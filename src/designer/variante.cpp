@@ -4,6 +4,7 @@
 #include "numbers/checkedmath.h"
 #include "numbers/localenumber.h"
 #include "numbers/runtimeerror.h"
+#include "numbers/val.h"
 
 double Variante::ToDouble(const QLocale &locale) const
 {
@@ -12,14 +13,21 @@ double Variante::ToDouble(const QLocale &locale) const
     if (const auto *number = std::get_if<double>(&m_value))
         return *number;
     const QString &text = std::get<QString>(m_value);
+    FieldReading reading;
     try {
-        return ParseLocaleNumber(text, locale);
+        reading = ReadField(text, locale);
     } catch (const RuntimeError &error) {
-        if (m_campo.isEmpty())
-            throw;
-        throw error.withDetail(
-            QStringLiteral("Nel campo \"%1\" il testo \"%2\" non è un numero.").arg(m_campo, text));
+        throw error.withDetail(Causa());
     }
+    if (reading.kind == FieldReading::Kind::Number)
+        return reading.value;
+    const RuntimeError mismatch(ErrorNumber::TypeMismatch);
+    if (m_campo.isEmpty())
+        throw mismatch;
+    if (reading.kind == FieldReading::Kind::Ambiguous)
+        throw mismatch.withDetail(FieldRefusalMessage(m_campo, text, locale));
+    throw mismatch.withDetail(
+        QStringLiteral("Nel campo \"%1\" il testo \"%2\" non è un numero.").arg(m_campo, text));
 }
 
 QString Variante::Causa() const

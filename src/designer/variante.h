@@ -26,7 +26,8 @@ public:
     bool IsText() const { return std::holds_alternative<QString>(m_value); }
 
     // The value as a number: a whole number or a double as it is, a text read
-    // with ParseLocaleNumber (type mismatch 13 when it is no number).
+    // as every field is (ReadField): type mismatch 13 when it is no number or
+    // reads two ways, the report naming the field.
     double ToDouble(const QLocale &locale = QLocale()) const;
     // The text a field receives: a whole number as plain digits, a double
     // through FormatLocaleNumber, a text unchanged.

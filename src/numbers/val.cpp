@@ -47,6 +47,17 @@ double radixNumber(const std::string &s, std::size_t pos, int base, std::size_t 
     return static_cast<double>(static_cast<std::int32_t>(static_cast<std::uint32_t>(value)));
 }
 
+// A number written in the C locale's form; overflow beyond the double range.
+double fromCNumber(const std::string &number)
+{
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
+    errno = 0;
+    const double value = strtod_l(number.c_str(), nullptr, cLocale);
+    if (errno == ERANGE && std::isinf(value))
+        throw RuntimeError(ErrorNumber::Overflow);
+    return value; // an underflow gives 0 or a subnormal, used as it is
+}
+
 double decimalNumber(const std::string &s, std::size_t &end)
 {
     // Collect the longest prefix of the form [sign] digits [. digits] [E [sign] digits].
@@ -83,13 +94,7 @@ double decimalNumber(const std::string &s, std::size_t &end)
         }
     }
     end = i;
-
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
-    errno = 0;
-    const double value = strtod_l(number.c_str(), nullptr, cLocale);
-    if (errno == ERANGE && std::isinf(value))
-        throw RuntimeError(ErrorNumber::Overflow);
-    return value; // an underflow gives 0 or a subnormal, used as it is
+    return fromCNumber(number);
 }
 
 // Val's reading of the text with blanks dropped, and how many of its
@@ -124,32 +129,126 @@ double Val(const QString &text)
     return readLeading(text, end, length);
 }
 
-std::optional<double> ReadFieldNumber(const QString &text, const QLocale &locale)
+namespace {
+
+// The whole text as the locale writes numbers: [sign] whole part, grouped by
+// threes or not at all, [decimal separator and digits] [exponent]. A locale
+// whose group separator is a kind of space takes a plain space too.
+std::optional<double> readAsLocale(const QString &text, const QLocale &locale)
 {
+    const QString decimal = locale.decimalPoint();
+    const QString group = locale.groupSeparator();
+    const bool spaceGroup = group.size() == 1 && group[0].isSpace();
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    std::string number;
+    if (i < n && (text[i] == u'-' || text[i] == u'+' || QString(text[i]) == locale.negativeSign()
+                  || QString(text[i]) == locale.positiveSign())) {
+        number += (text[i] == u'+' || QString(text[i]) == locale.positiveSign()) ? '+' : '-';
+        ++i;
+    }
+    const auto digitsFrom = [&](qsizetype &at) {
+        qsizetype count = 0;
+        while (at < n && text[at] >= u'0' && text[at] <= u'9') {
+            number += static_cast<char>(text[at].unicode());
+            ++at;
+            ++count;
+        }
+        return count;
+    };
+    const auto groupAt = [&](qsizetype at) {
+        if (at >= n)
+            return qsizetype{0};
+        if (text.mid(at, group.size()) == group)
+            return group.size();
+        return spaceGroup && text[at] == u' ' ? qsizetype{1} : qsizetype{0};
+    };
+    qsizetype whole = digitsFrom(i);
+    if (whole >= 1 && whole <= 3 && !group.isEmpty()) {
+        // Groups of three after the first one to three digits.
+        for (qsizetype sep = groupAt(i); sep > 0; sep = groupAt(i)) {
+            qsizetype at = i + sep;
+            if (digitsFrom(at) != 3) {
+                return std::nullopt;
+            }
+            i = at;
+            whole += 3;
+        }
+    }
+    qsizetype fraction = 0;
+    if (!decimal.isEmpty() && text.mid(i, decimal.size()) == decimal) {
+        i += decimal.size();
+        number += '.';
+        fraction = digitsFrom(i);
+    }
+    if (whole + fraction == 0)
+        return std::nullopt;
+    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
+        qsizetype at = i + 1;
+        number += 'e';
+        if (at < n && (text[at] == u'+' || text[at] == u'-'))
+            number += static_cast<char>(text[at++].unicode());
+        if (digitsFrom(at) == 0)
+            return std::nullopt;
+        i = at;
+    }
+    if (i != n)
+        return std::nullopt;
+    return fromCNumber(number);
+}
+
+} // namespace
+
+FieldReading ReadField(const QString &text, const QLocale &locale)
+{
+    const QString trimmed = text.trimmed();
     std::size_t end = 0;
     std::size_t length = 0;
-    const double leading = readLeading(text, end, length);
-    if (locale.decimalPoint() == u',' && text.contains(u',')) {
-        QString compact = text;
-        compact.remove(u' ').remove(u'\t').remove(u'\n');
-        try {
-            return ParseLocaleNumber(compact, locale);
-        } catch (const RuntimeError &error) {
-            if (error.number() != ErrorNumber::TypeMismatch)
-                throw;
-        }
-        // Not a number as the locale writes it either: refused, unless there
-        // is no number at all, which reads 0 as everywhere.
-        return end == 0 ? std::optional<double>(0) : std::nullopt;
-    }
+    const double leading = readLeading(trimmed, end, length);
     // "&H" alone is no number; a radix number ends where its digits do.
-    if (end == 0 || end == length)
-        return leading;
+    const std::optional<double> asVal =
+        (end > 0 && end == length) ? std::optional<double>(leading) : std::nullopt;
+    const std::optional<double> asLocale = readAsLocale(trimmed, locale);
+
+    FieldReading reading;
+    if (asVal && asLocale && *asVal != *asLocale) {
+        reading.kind = FieldReading::Kind::Ambiguous;
+        reading.localeValue = *asLocale;
+        reading.valValue = *asVal;
+    } else if (asVal || asLocale) {
+        reading.kind = FieldReading::Kind::Number;
+        reading.value = asLocale ? *asLocale : *asVal;
+    } else {
+        reading.kind = end == 0 ? FieldReading::Kind::NoNumber : FieldReading::Kind::Unreadable;
+    }
+    return reading;
+}
+
+std::optional<double> ReadFieldNumber(const QString &text, const QLocale &locale)
+{
+    const FieldReading reading = ReadField(text, locale);
+    switch (reading.kind) {
+    case FieldReading::Kind::Number:
+    case FieldReading::Kind::NoNumber:
+        return reading.value;
+    case FieldReading::Kind::Ambiguous:
+    case FieldReading::Kind::Unreadable:
+        break;
+    }
     return std::nullopt;
 }
 
-QString UnreadableNumberMessage(const QString &caption, const QString &text, const QLocale &locale)
+QString FieldRefusalMessage(const QString &caption, const QString &text, const QLocale &locale)
 {
+    const FieldReading reading = ReadField(text, locale);
+    if (reading.kind == FieldReading::Kind::Ambiguous) {
+        // Written without grouping, each reading reads one way only.
+        const QString comeLocale = FormatLocaleNumber(reading.localeValue, locale);
+        const QString comeVal = FormatLocaleNumber(reading.valValue, locale);
+        return QStringLiteral("Nel campo \"%1\" il testo \"%2\" si può leggere in due modi: %3 oppure %4.\n\n"
+                              "Scrivere \"%3\" per il primo, \"%4\" per il secondo.")
+            .arg(caption, text, comeLocale, comeVal);
+    }
     return QStringLiteral("Nel campo \"%1\" il testo \"%2\" non si legge tutto come numero.\n\n"
                           "Scrivere il numero senza unità, con il separatore decimale del sistema: %3")
         .arg(caption, text, locale.toString(2.5));

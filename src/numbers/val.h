@@ -14,15 +14,38 @@
 // the double range.
 double Val(const QString &text);
 
-// A calculator or converter field as the user wrote it. Under a locale whose
-// decimal separator is the comma, a text with a comma is read as the locale
-// writes numbers (100,5 and 1.591,540); any other text as Val reads it. Empty
-// when the text would be read only in part (something other than blanks
-// follows the number: 2,5 under a decimal-point locale, 40mm, 12abc), so that
-// nothing is computed from a figure the user did not write. A text with no
-// number at its start reads 0, as with Val; overflow is raised as Val raises it.
+// How a typed field reads. The text, trimmed of blanks, is read two ways, each
+// in full: as the locale writes numbers (its decimal separator, its group
+// separator only between groups of three digits of the whole part) and as Val
+// reads it (point as decimal, no grouping). One reading, or two that agree,
+// give the number; two that differ ("2.200" under an Italian locale: 2200 or
+// 2.2) leave the text ambiguous; a text that neither reads in full is
+// unreadable, and one with no number at its start has none.
+struct FieldReading
+{
+    enum class Kind
+    {
+        Number,
+        NoNumber,
+        Ambiguous,
+        Unreadable,
+    };
+    Kind kind = Kind::NoNumber;
+    double value = 0;       // the number; 0 when there is none
+    double localeValue = 0; // both readings of an ambiguous text
+    double valValue = 0;
+};
+
+// Raises overflow, as Val does, for a number beyond the double range.
+FieldReading ReadField(const QString &text, const QLocale &locale = QLocale());
+
+// The number of a field, 0 for a text with no number at its start (each window
+// then applies its own rule for empty and zero fields), empty when the text is
+// ambiguous or unreadable: nothing is computed from a figure the user did not
+// write.
 std::optional<double> ReadFieldNumber(const QString &text, const QLocale &locale = QLocale());
 
-// The message that refuses such a text: it names the field by its caption,
-// quotes the text and says how to write the number under the locale.
-QString UnreadableNumberMessage(const QString &caption, const QString &text, const QLocale &locale = QLocale());
+// The message that refuses an ambiguous or unreadable text: it names the field
+// by its caption, quotes the text and says how to write the number, for an
+// ambiguous text both readings and how to write each so it reads one way only.
+QString FieldRefusalMessage(const QString &caption, const QString &text, const QLocale &locale = QLocale());

@@ -37,7 +37,7 @@ class TestNumbers : public QObject
 private slots:
     void toQuantity_data(); void toQuantity(); void quantityOps_data(); void quantityOps();
     void checkedMath_data(); void checkedMath(); void nonFinite_data(); void nonFinite();
-    void val_data(); void val(); void readFieldNumber_data(); void readFieldNumber();
+    void val_data(); void val(); void readFieldNumber_data(); void readFieldNumber(); void refusalMessage_data(); void refusalMessage();
     void format_data(); void format(); void parseLocale_data(); void parseLocale();
     void formatLocale_data(); void formatLocale();
 };
@@ -169,28 +169,57 @@ void TestNumbers::val()
     QCOMPARE(errorOf([&] { QCOMPARE(Val(text), expected); }), error);
 }
 
-// A calculator or converter field: the number, or nothing (NaN) for a text read only in part.
+// Every window's field: the number, or nothing (NaN) for a text that reads
+// two ways or not in full. The group separator counts only between threes.
 void TestNumbers::readFieldNumber_data()
 {
     columns<QLocale, QString, double>("locale", "text", "expected");
     const struct { const char *text; double point, comma; } rows[] = { // under en_US and under it_IT
-        {"100,5", kNaN, 100.5},       {"5,033", kNaN, 5.033},     {"1.591,540", kNaN, 1591.54},
-        {"-abc", 0, 0},               {"40mm", kNaN, kNaN},       {"12abc", kNaN, kNaN},
-        {"abc", 0, 0},                {"", 0, 0},                 {"2.5", 2.5, 2.5},
-        {" 1 0 0 , 5 ", kNaN, 100.5}, {"3.004,8", kNaN, 3004.8},  {"-2,5", kNaN, -2.5},
+        {"2.200", 2.2, kNaN},         {"2.5", 2.5, 2.5},          {"2,5", kNaN, 2.5},
+        {"3,004.8", 3004.8, kNaN},    {"1,591.540", 1591.54, kNaN}, {"1.591,540", kNaN, 1591.54},
+        {"5,033", 5033, 5.033},       {"12abc", kNaN, kNaN},      {" 7 ", 7, 7},
+        {"", 0, 0},                   {"1e9", 1e9, 1e9},          {"2.000", 2, kNaN},
+        {"1.000.000", kNaN, 1e6},     {"12,34", kNaN, 12.34},     {"1,2345", kNaN, 1.2345},
+        {"1,234,567.5", 1234567.5, kNaN}, {"12,3456", kNaN, 12.3456}, {"1.23.456", kNaN, kNaN},
+        {"-abc", 0, 0},               {"40mm", kNaN, kNaN},       {"abc", 0, 0},
+        {" 1 0 0 , 5 ", kNaN, kNaN},  {"3.004,8", kNaN, 3004.8},  {"-2,5", kNaN, -2.5},
         {"1e3", 1000, 1000},          {"1e", kNaN, kNaN},         {"&HFF", 255, 255},
         {"&HFFx", kNaN, kNaN},        {"&H", 0, 0},               {"2,5mm", kNaN, kNaN},
         {",", 0, 0},                  {"7.", 7, 7},               {"5µ", kNaN, kNaN},
+        {"+2,5e1", kNaN, 25},         {"1,5e", kNaN, kNaN},       {"1 2", 12, 12},
     };
     for (const auto &r : rows) {
         QTest::addRow("en_US \"%s\"", r.text) << kEn << QString::fromUtf8(r.text) << r.point;
         QTest::addRow("it_IT \"%s\"", r.text) << kIt << QString::fromUtf8(r.text) << r.comma;
     }
+    QTest::newRow("fr_FR space as group") << QLocale(QLocale::French, QLocale::France) << "1 234,5" << 1234.5;
 }
 void TestNumbers::readFieldNumber()
 {
     QFETCH(QLocale, locale); QFETCH(QString, text); QFETCH(double, expected);
     QCOMPARE(ReadFieldNumber(text, locale), std::isnan(expected) ? std::nullopt : std::optional<double>(expected));
+}
+
+// The refusal says how the text reads and how to write each reading so it reads one way.
+void TestNumbers::refusalMessage_data()
+{
+    columns<QLocale, QString, QString>("locale", "text", "expected");
+    QTest::newRow("2.200 ambiguous") << kIt << "2.200"
+        << "Nel campo \"C\" il testo \"2.200\" si può leggere in due modi: 2200 oppure 2,2.\n\n"
+           "Scrivere \"2200\" per il primo, \"2,2\" per il secondo.";
+    QTest::newRow("2.000 ambiguous") << kIt << "2.000"
+        << "Nel campo \"C\" il testo \"2.000\" si può leggere in due modi: 2000 oppure 2.\n\n"
+           "Scrivere \"2000\" per il primo, \"2\" per il secondo.";
+    QTest::newRow("12abc unreadable") << kEn << "12abc"
+        << "Nel campo \"C\" il testo \"12abc\" non si legge tutto come numero.\n\n"
+           "Scrivere il numero senza unità, con il separatore decimale del sistema: 2.5";
+}
+void TestNumbers::refusalMessage()
+{
+    QFETCH(QLocale, locale); QFETCH(QString, text); QFETCH(QString, expected);
+    QCOMPARE(FieldRefusalMessage(QStringLiteral("C"), text, locale), expected);
+    const FieldReading reading = ReadField(text, locale);
+    QCOMPARE(reading.kind == FieldReading::Kind::Ambiguous, expected.contains(QStringLiteral("due modi")));
 }
 
 // The windows' pictures; quantity: so does a quantity. A half goes away from 0, a double's judged on 15 digits.

@@ -38,7 +38,7 @@ bool knownBox(const CaughtBox &box)
         return report.match(box.text).hasMatch();
     static const QStringList messages{"Mettere i valori", "Mettere il valore", "Errore non contemplato!",
                                       "deve essere maggiore di zero", "tentativi la ricerca",
-                                      "non si legge tutto come numero"};
+                                      "non si legge tutto come numero", "si può leggere in due modi", "non va bene"};
     return box.kind == QLatin1String("msgBox")
         && std::any_of(messages.begin(), messages.end(), [&](const QString &m) { return box.text.contains(m); });
 }

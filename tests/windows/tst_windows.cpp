@@ -160,11 +160,18 @@ void TestWindows::scenario_data()
     row("a step may cross the bound", "C", {"open:Form2", "DiamSup=995", "piu10a"}, {"DiamSup=1005", "Label9=lato cm 89.0"});
     row("designer, text in a field", "en_US", {"open:Form2", "Spire=abc", "CmdCalc"},
         {"box~Errore di run-time '13':\n\nTipo non corrispondente\n\nNel campo \"Spire\" il testo \"abc\" non è un numero.",
-         "Spaz=0.50"});
+         "Spaz=", "MicroH=", "FiloCm="});
     row("designer, no turns, window still usable", "it_IT", {"open:Form2", "Spire=0", "CmdCalc", "Spire=100", "CmdCalc"},
         {"box~Errore di run-time '11':\n\nDivisione per zero\n\nCausa: \"Spire\" vale 0.", "Spaz=0,55"});
     row("designer, fault after the inductance", "C", {"open:Form2", "DiamSup=0", "CmdCalc"},
-        {"box~Errore di run-time '11'", "Spaz=0.50", "MicroH=0.000", "Freq1=.512"});
+        {"box~Errore di run-time '11':\n\nDivisione per zero\n\nCausa: \"Diametro supporto\" vale 0.", "Spaz=0.50",
+         "MicroH=0.000", "Freq1=", "Freq2=", "FiloCm=", "MicroH.tip="});
+    row("designer, 300 mm then 0", "C", {"open:Form2", "DiamSup=300", "CmdCalc", "DiamSup=0", "CmdCalc"},
+        {"box~Causa: \"Diametro supporto\" vale 0.", "Label9=", "Label10=", "Freq1.tip=", "DiamSup=0"});
+    row("designer, it_IT 2.200 ambiguous", "it_IT", {"open:Form2", "Cap1=2.200", "CmdCalc"},
+        {"box~si può leggere in due modi: 2200 oppure 2,2.\n\nScrivere \"2200\" per il primo, \"2,2\" per il secondo.",
+         "Freq1=", "Cap1=2.200"});
+    row("designer, it_IT 2.5 reads as 2,5", "it_IT", {"open:Form2", "Cap1=2.5", "CmdCalc"}, {"Freq1=6,181"});
     row("designer, step from text", "en_US", {"open:Form2", "LunBob=5x", "Option2@0", "Cmdpiu1"},
         {"box~Nel campo \"Lunghezza bobina\" il testo \"5x\"", "LunBob=5x"});
 
@@ -177,8 +184,16 @@ void TestWindows::scenario_data()
     row("a stuck pass goes on by a tenth", "C",
         {"open:Form3", "TextDIA1=10", "TextSPI=62", "TextLUN=27", "TextDIA2=75", "Command1"},
         {"LabelIND2=12.351", "LabelSPI=9.10", "FiloCm=2.121", "VScroll1=18", "passes=3"});
-    row("search stopped after 10000 passes", "C", {"open:Form3", "TextDIA1=-75", "TextLUN=1", "TextDIA2=-70", "Command1"},
-        {"box~Dopo 10000 tentativi", "passes=10000", "TextSPZ=0.02"});
+    row("new diameter -70 refused", "C", {"open:Form3", "TextDIA2=-70", "Command1"},
+        {"box~\"Diametro mm (Nuovi dati)\" il testo \"-70\" non va bene", "passes=0", "TextIND=202.547"});
+    row("new diameter 0 refused", "it_IT", {"open:Form3", "TextDIA2=0", "Command1"},
+        {"box~il nuovo diametro deve essere maggiore di zero", "passes=0"});
+    row("empty turns refused", "C", {"open:Form3", "TextSPI=", "Command1"},
+        {"box~\"Spire (Dati di partenza)\" il testo \"\" non va bene: con 0 spire", "passes=0"});
+    row("new diameter 1e9", "C", {"open:Form3", "Command1", "TextDIA2=1e9", "Command1"},
+        {"box~Causa: \"Diametro mm (Nuovi dati)\" vale 1e9."});
+    row("departure length read back", "it_IT", {"open:Form3", "TextLUN=35,7", "Command1", "Command1"},
+        {"TextLUN=35,7", "TextIND=202,484"});
     row("length refused", "C", {"open:Form3", "TextLUN=0", "Command1"},
         {"box~correggere il valore di \"Lunghezza bobina mm\"", "passes=0", "LabelIND2="});
     row("converter, en_US 70,5 refused", "en_US", {"open:Form3", "TextDIA2=70,5", "Command1"},
