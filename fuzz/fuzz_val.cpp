@@ -44,16 +44,20 @@ static void Check(const QString &text)
     // The field reading: Val's number when it takes the whole text, the
     // locale's when the trimmed text matches its pattern; two that differ, or
     // none with a number at the start, are refused; no number at all reads 0.
-    const bool valWhole = !read.raised && end != 0 && end == s.size();
+    // Fields are trimmed of every kind of blank first (Val drops only three).
+    const std::string t = QString(text.trimmed()).remove(u' ').remove(u'\t').remove(u'\n').toLatin1().toStdString();
+    std::size_t tEnd = 0;
+    const Outcome<double> tRead = Reference(t, tEnd);
+    const bool valWhole = !tRead.raised && tEnd != 0 && tEnd == t.size();
     for (const QLocale &locale : kLocales) {
         const QString group = QRegularExpression::escape(locale.groupSeparator());
         const QString groups = locale.groupSeparator().at(0).isSpace() ? "(?:" + group + "| )" : group;
         const QRegularExpression pattern("^[-+]?(?:[0-9]{1,3}(?:" + groups + "[0-9]{3})+|[0-9]*)(?:"
                                          + QRegularExpression::escape(locale.decimalPoint()) + "[0-9]*)?(?:[eE][-+]?[0-9]+)?$");
         const QString trimmed = text.trimmed();
-        Outcome<std::optional<double>> expected{read.raised, read.error, std::nullopt};
+        Outcome<std::optional<double>> expected{tRead.raised, tRead.error, std::nullopt};
         std::optional<double> asLocale;
-        if (!read.raised && pattern.match(trimmed).hasMatch() && trimmed.section(QRegularExpression("[eE]"), 0, 0).contains(QRegularExpression("[0-9]"))) {
+        if (!tRead.raised && pattern.match(trimmed).hasMatch() && trimmed.section(QRegularExpression("[eE]"), 0, 0).contains(QRegularExpression("[0-9]"))) {
             QString plain = trimmed;
             plain.remove(locale.groupSeparator()).replace(locale.decimalPoint(), ".");
             if (locale.groupSeparator().at(0).isSpace())
@@ -68,12 +72,12 @@ static void Check(const QString &text)
         }
         if (!expected.raised) {
             if (valWhole && asLocale)
-                expected.value = read.value == *asLocale ? asLocale : std::nullopt;
+                expected.value = tRead.value == *asLocale ? asLocale : std::nullopt;
             else if (valWhole)
-                expected.value = read.value;
+                expected.value = tRead.value;
             else if (asLocale)
                 expected.value = asLocale;
-            else if (end == 0)
+            else if (tEnd == 0)
                 expected.value = 0;
         }
         const auto got = Run([&] { return ReadFieldNumber(text, locale); });

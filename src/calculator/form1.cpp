@@ -5,6 +5,7 @@
 #include "coil/selfcapacitance.h"
 #include "numbers/val.h"
 #include "toolkit/colour.h"
+#include "toolkit/cutmark.h"
 #include "toolkit/definition.h"
 #include "toolkit/handlerguard.h"
 #include "toolkit/messages.h"
@@ -81,6 +82,8 @@ void Form1::SetupWindow(QWidget *window)
     // Results can be selected with the mouse and copied with Ctrl+C.
     for (QLabel *risultato : {ui->LblFT, ui->LblC1, ui->LblC2})
         risultato->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+
+    MarkCutResults({ui->SEO, ui->LblC1, ui->LblC2, ui->LblFT});
 
     ConnectHandler(ui->Cmd1, &QPushButton::clicked, this, &Form1::Cmd1_Click);
     ConnectHandler(ui->Cmd2, &QPushButton::clicked, this, &Form1::Cmd2_Click);

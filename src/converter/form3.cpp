@@ -7,6 +7,7 @@
 #include "numbers/format.h"
 #include "numbers/runtimeerror.h"
 #include "numbers/val.h"
+#include "toolkit/cutmark.h"
 #include "toolkit/definition.h"
 #include "toolkit/handlerguard.h"
 #include "toolkit/messages.h"
@@ -94,6 +95,9 @@ void Form3::SetupWindow(QWidget *window)
     // Results can be selected with the mouse and copied with Ctrl+C.
     for (QLabel *risultato : {ui->LabelIND2, ui->LabelSPI, ui->LabelLUN, ui->LabelSPZ, ui->FiloCm})
         risultato->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+
+    MarkCutResults({ui->TextIND, ui->TextLUN, ui->TextSPZ, ui->LabelIND2, ui->LabelSPI, ui->LabelLUN, ui->LabelSPZ,
+                    ui->FiloCm});
 
     ConnectHandler(ui->Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
     ConnectHandler(ui->Command2, &QPushButton::clicked, this, &Form3::Command2_Click);

@@ -10,6 +10,7 @@
 #include "numbers/format.h"
 #include "numbers/localenumber.h"
 #include "numbers/runtimeerror.h"
+#include "toolkit/cutmark.h"
 #include "toolkit/definition.h"
 #include "toolkit/handlerguard.h"
 #include "toolkit/helpviewer.h"
@@ -77,6 +78,8 @@ void Form2::SetupWindow(QWidget *window)
     // Results can be selected with the mouse and copied with Ctrl+C.
     for (QLabel *risultato : {ui->Spaz, ui->MicroH, ui->Freq1, ui->Freq2, ui->FiloCm, ui->Label9, ui->Label10})
         risultato->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+
+    MarkCutResults({ui->Spaz, ui->MicroH, ui->Freq1, ui->Freq2, ui->FiloCm, ui->Label9, ui->Label10});
 
     ConnectHandler(ui->CmdCalc, &QPushButton::clicked, this, &Form2::CmdCalc_Click);
     ConnectHandler(ui->Cmdmeno1, &QPushButton::clicked, this, &Form2::Cmdmeno1_Click);

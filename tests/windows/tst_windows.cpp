@@ -10,6 +10,7 @@
 #include <QKeySequence>
 #include <QTabBar>
 #include <QTextBrowser>
+#include <QToolTip>
 
 class TestWindows : public QObject
 {
@@ -47,7 +48,8 @@ void perform(WindowTest &test, const QString &step)
 // What shows: "Name=text", "Name?" (visible), "Name!" (hidden), "focus=Name",
 // "Name.tip~part", "Name.tip=" (no note), "box~part", "boxes=N", "passes=N", "ends=N", "Modo=N",
 // "loaded=Form1", "unloaded=Form1", "help=page.html", "Name.value=" (what a
-// screen reader reads as the figure).
+// screen reader reads as the figure), "Name.cut=1" (marked as cut),
+// "Name.hover~part" (the tooltip shown on hovering).
 QString observe(WindowTest &test, const QString &check)
 {
     const QString name = check.section(QRegularExpression(QStringLiteral("[=~?!.]")), 0, 0);
@@ -78,6 +80,17 @@ QString observe(WindowTest &test, const QString &check)
         return test.control(name)->toolTip().contains(check.section(u'~', 1)) ? check : test.control(name)->toolTip();
     if (check.contains(QLatin1String(".value=")))
         return key + QAccessible::queryAccessibleInterface(test.control(name))->text(QAccessible::Value);
+    if (check.contains(QLatin1String(".cut="))) {
+        const QWidget *mark = test.control(name)->findChild<QWidget *>(QStringLiteral("cutMark"));
+        return key + (mark && mark->isVisibleTo(test.window) ? u'1' : u'0');
+    }
+    if (check.contains(QLatin1String(".hover~"))) {
+        // The tooltip a person sees when the pointer rests on the result.
+        QWidget *result = test.control(name);
+        QHelpEvent hover(QEvent::ToolTip, result->rect().center(), result->mapToGlobal(result->rect().center()));
+        QApplication::sendEvent(result, &hover);
+        return QToolTip::text().contains(check.section(u'~', 1)) ? check : key + QToolTip::text();
+    }
     if (check.contains(QLatin1String(".cursor=")))
         return key + QString::number(test.control<QLineEdit>(name)->cursorPosition());
     return key + test.text(name);
@@ -184,6 +197,12 @@ void TestWindows::scenario_data()
     row("a stuck pass goes on by a tenth", "C",
         {"open:Form3", "TextDIA1=10", "TextSPI=62", "TextLUN=27", "TextDIA2=75", "Command1"},
         {"LabelIND2=12.351", "LabelSPI=9.10", "FiloCm=2.121", "VScroll1=18", "passes=3"});
+    row("a result too long for its box", "it_IT", {"open:Form1", "Cmd2", "Text3=0,01", "Text2=0,01", "CmdKalc"},
+        {"SEO=25.330.000.000,000", "SEO.cut=1", "SEO.hover~25.330.000.000,000"});
+    row("a result that fits is not marked", "C", {"open:Form1", "Cmd2", "Text3=10", "Text2=100", "CmdKalc"},
+        {"SEO=2.533", "SEO.cut=0"});
+    row("a long label result", "C", {"open:Form2", "Spire=500", "DiamSup=99999", "CmdCalc"},
+        {"MicroH=55,487,181.655", "MicroH.cut=1", "MicroH.hover~55,487,181.655\n\nInduttanza a foglio", "Spaz.cut=0"});
     row("new diameter -70 refused", "C", {"open:Form3", "TextDIA2=-70", "Command1"},
         {"box~\"Diametro mm (Nuovi dati)\" il testo \"-70\" non va bene", "passes=0", "TextIND=202.547"});
     row("new diameter 0 refused", "it_IT", {"open:Form3", "TextDIA2=0", "Command1"},
