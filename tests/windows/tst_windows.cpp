@@ -4,6 +4,7 @@
 // fails, and how the windows open, close and end the program. Each row is a
 // scenario of clicks, typing and keys, then what must show.
 #include "common/windowtest.h"
+#include "numbers/val.h"
 #include "toolkit/helpviewer.h"
 
 #include <QAccessible>
@@ -18,6 +19,8 @@ class TestWindows : public QObject
 private slots:
     void scenario_data();
     void scenario();
+    void readBack_data();
+    void readBack();
 };
 
 namespace {
@@ -245,6 +248,54 @@ void TestWindows::scenario()
     QCOMPARE(seen, shown);
     if (!shown.join(u' ').contains(QLatin1String("box")))
         QCOMPARE(test.boxes.size(), 0);
+}
+
+// Every text the program writes into a field that a later action reads reads
+// back, under both kinds of locale, as the figure shown.
+void TestWindows::readBack_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<double>("shown");
+    const struct { const char *name; QStringList steps; const char *field; double shown; } rows[] = {
+        {"frequency", {"open:Form1", "Cmd1", "Text1=10", "Text2=100", "CmdKalc"}, "SEO", 5.033},
+        {"grouped inductance", {"open:Form1", "Cmd2", "Text3=0.01", "Text2=0.01", "CmdKalc"}, "SEO", 2.533e10},
+        {"turns", {"open:Form1", "Cmd5", "Text1=265.205", "Text4=40", "Text6=55", "CmdKalc"}, "SEO", 110},
+        {"low-pass cut-off", {"open:Form1", "Cmd7", "Text3=2504", "CmdKalc"}, "SEO", 3004.8},
+        {"departure length", {"open:Form3", "TextLUN=35.7", "Command1"}, "TextLUN", 35.7},
+        {"departure spacing", {"open:Form3", "TextLUN=35.7", "Command1"}, "TextSPZ", 0.71},
+        {"departure inductance", {"open:Form3", "TextSPI=5000", "Command1"}, "TextIND", 2045454.546},
+        {"stepped diameter", {"open:Form2", "DiamSup=40.5", "Option1@0", "Cmdpiu1"}, "DiamSup", 41.5},
+        {"locked length", {"open:Form2", "Spire=103", "CmdCalc", "Aggancia", "Spire", "Cmdpiu1"}, "LunBob", 55.5339805825243},
+        {"square coil", {"open:Form2", "Option6@0", "DiamSup=40.5", "Option1@0", "Cmdmeno1"}, "LunBob", 39.5},
+        {"stepped turns", {"open:Form2", "Spire=1.5", "Option3@0", "piu10c"}, "Spire", 11.5},
+        {"stepped capacitance", {"open:Form2", "Cap1=2.25", "Option4@0", "Cmdpiu1"}, "Cap1", 3.25},
+    };
+    for (const char *locale : {"en_US", "it_IT"}) {
+        const QChar point = QLocale(QString::fromLatin1(locale)).decimalPoint().at(0);
+        for (const auto &r : rows) {
+            QStringList steps = r.steps;
+            steps.replaceInStrings(QStringLiteral("."), point);
+            QTest::addRow("%s %s", locale, r.name) << locale << steps << r.field << r.shown;
+        }
+    }
+}
+
+void TestWindows::readBack()
+{
+    QFETCH(QString, locale);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, field);
+    QFETCH(double, shown);
+    WindowTest test(locale);
+    for (const QString &step : steps)
+        perform(test, step);
+    const QString text = test.text(field);
+    const FieldReading reading = ReadField(text, QLocale(locale));
+    QVERIFY2(reading.kind == FieldReading::Kind::Number, qPrintable(text));
+    QVERIFY2(qAbs(reading.value - shown) < 1e-9 * qMax(1.0, qAbs(shown)), qPrintable(text));
+    QCOMPARE(test.boxes.size(), 0);
 }
 
 QTEST_MAIN(TestWindows)
