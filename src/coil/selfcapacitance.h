@@ -87,10 +87,11 @@ std::optional<double> ResonanceWithSelfCapacitanceMhz(double microH, double tuni
 // positive and finite and ℓ/D lies between 0.1 and 50.
 std::optional<double> SelfResonanceMhz(double diameterMm, double lengthMm, double turns);
 
-// The tooltip note for a coil of L µH and N turns tuned by C pF, one line each:
+// The tooltip note for a coil of L µH and N turns tuned by C pF, one line each
+// (19 turns on D = ℓ = 100 mm, 24.897 µH, 5.4 pF):
 //   Capacità propria della bobina (Medhurst): 4,6 pF
-//   Con la capacità propria (5,4 + 4,6 pF): 10,000 MHz
-//   Risonanza propria della bobina: 26,3 MHz
+//   Con la capacità propria (5,4 + 4,6 pF): 10,087 MHz
+//   Risonanza propria della bobina: 20,5 MHz
 // and, when the frequency reaches kSelfResonanceFraction of the coil's own
 // resonance, a warning line. Numbers carry the locale's separators. Empty when
 // anything cannot be computed.
