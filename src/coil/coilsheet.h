@@ -40,8 +40,7 @@ double RelativePermittivity(Former f);
 
 // --- Wire gauges -------------------------------------------------------------
 // Bare wire diameter in mm of an AWG gauge: 0.127 mm · 92^((36 − n)/39), n from
-// −3 (0000) to 56 (ASTM B258, "Standard specification for standard nominal
-// diameters ... of AWG sizes").
+// −3 (0000) to 56, the ASTM B258 definition of the gauge.
 std::optional<double> AwgDiameterMm(int gauge);
 // Bare wire diameter in mm of an SWG gauge, −6 (7/0) to 50, from the British
 // Imperial Standard Wire Gauge (Board of Trade, Order in Council of 23 August
