@@ -219,7 +219,7 @@ void Form1::CmdKalc_Click()
                                                             : ShownFigure::Inductance)};
         // Turns for a frequency: the coil's own capacitance moves that frequency.
         if (bobina.capacita > 0)
-            note << SelfCapacitanceNote(bobina.induttanza, bobina.capacita, bobina.D, bobina.lunghezza);
+            note << SelfCapacitanceNote(bobina.induttanza, bobina.capacita, bobina.D, bobina.lunghezza, bobina.N);
         note.removeAll(QString());
         ui->SEO->setToolTip(note.join(QStringLiteral("\n\n")));
     }

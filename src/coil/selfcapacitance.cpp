@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "coil/selfcapacitance.h"
 
+#include "coil/coilsheet.h"
+
 #include <QStringList>
 
 #include <algorithm>
@@ -89,18 +91,18 @@ std::optional<double> ResonanceWithSelfCapacitanceMhz(double microH, double tuni
     return risonanza(microH, tuningPf + *propria);
 }
 
-std::optional<double> SelfResonanceMhz(double microH, double diameterMm, double lengthMm)
+std::optional<double> SelfResonanceMhz(double diameterMm, double lengthMm, double turns)
 {
-    const std::optional<double> propria = SelfCapacitancePf(diameterMm, lengthMm);
-    return propria ? risonanza(microH, *propria) : std::nullopt;
+    // A thin wire: a millionth of the diameter keeps the helix on the former.
+    return HelicalSelfResonanceMhz(CoilSpec{diameterMm, lengthMm, turns, diameterMm * 1e-6});
 }
 
-QString SelfCapacitanceNote(double microH, double tuningPf, double diameterMm, double lengthMm,
+QString SelfCapacitanceNote(double microH, double tuningPf, double diameterMm, double lengthMm, double turns,
                             const QLocale &locale)
 {
     const std::optional<double> propria = SelfCapacitancePf(diameterMm, lengthMm);
     const std::optional<double> f = ResonanceWithSelfCapacitanceMhz(microH, tuningPf, diameterMm, lengthMm);
-    const std::optional<double> fs = SelfResonanceMhz(microH, diameterMm, lengthMm);
+    const std::optional<double> fs = SelfResonanceMhz(diameterMm, lengthMm, turns);
     if (!propria || !f || !fs)
         return QString();
     QStringList lines;
@@ -108,8 +110,8 @@ QString SelfCapacitanceNote(double microH, double tuningPf, double diameterMm, d
     lines << QStringLiteral("Con la capacità propria (%1 + %2 pF): %3 MHz")
                  .arg(capacita(tuningPf, locale), locale.toString(*propria, 'f', 1), locale.toString(*f, 'f', 3));
     lines << QStringLiteral("Risonanza propria della bobina: %1 MHz").arg(treCifre(*fs, locale));
-    if (*f >= kSelfResonanceFraction * *fs) // the text says "la metà": kSelfResonanceFraction is 1/2
-        lines << QStringLiteral("Attenzione: la frequenza supera la metà della risonanza propria: qui la bobina "
+    if (*f >= kSelfResonanceFraction * *fs) // the text says "un terzo": kSelfResonanceFraction is 1/3
+        lines << QStringLiteral("Attenzione: la frequenza supera un terzo della risonanza propria: qui la bobina "
                                 "non si comporta più come un'induttanza pura.");
     return lines.join(u'\n');
 }

@@ -34,15 +34,24 @@
 // and by less than 0.7 % from ℓ/D 0.15 up. Outside 0.1 ≤ ℓ/D ≤ 50 nothing was
 // measured, so nothing is given (no extrapolation).
 //
-// Near its own resonance a coil stops being an inductance with a capacitor
-// across it: it behaves as a short-circuited helical transmission line (D. W.
-// Knight, "The self-resonance and self-capacitance of solenoid coils", 2010:
-// the lumped model works only as far as its apparent inductance
-// L / (1 − (f/fs)²) follows the line's L · tan(x) / x, x = π f / (2 fs)).
-// The two curves part by 0.7 % at f = fs/5, 2.0 % at fs/3, 4.7 % at fs/2,
-// 7.0 % at 0.6 fs and 9.9 % at 0.7 fs (a uniform line; worked out for this
-// program). Up to half the self-resonance the difference stays within the 5 %
-// of Medhurst's data; above it grows fast, so the note warns from there.
+// The coil's own resonance is not the lumped √(25330 / (L · C)): near it the
+// coil behaves as a helical transmission line, and its first resonance is the
+// half-wave resonance of that line, fs = vf · c / (2 ℓw), ℓw the wire of the
+// helix and vf Knight's velocity factor (D. W. Knight, "The self-resonance and
+// self-capacitance of solenoid coils", 2016; coilsheet.h). Against Pettit's
+// measured air coils the lumped estimate read 15 to 40 % low, the helical
+// method 1 to 12 % high (the help's accuracy page has the table).
+//
+// The notes know D, ℓ and N but not the wire: they take a thin wire on the
+// former's diameter, in air. A wire of d raises the helix to D + d and lowers
+// fs by about d / D (0.5 mm on 40 mm: 1.7 %); a solid polystyrene former lowers
+// fs by 10 to 15 % at ℓ/D 1 to 2.
+//
+// The warning's threshold: the apparent inductance of the helical line is
+// L · tan(x) / x, x = π f / (2 fs). At f = fs/3 it is 10 % above L, and a tuned
+// circuit computed with L resonates 5 % (√1.1) away from where the note puts
+// it: as far off as Medhurst's own 5 % for the self-capacitance. From a third of
+// the self-resonance up the note warns.
 #pragma once
 
 #include <QLocale>
@@ -56,7 +65,7 @@ inline constexpr double kMedhurstMaxRatio = 50;
 
 // From this fraction of the coil's own resonance up, the note warns that the
 // coil is no longer a plain inductance (see above).
-inline constexpr double kSelfResonanceFraction = 0.5;
+inline constexpr double kSelfResonanceFraction = 1.0 / 3;
 
 // Medhurst's H in pF per cm of diameter for the shape ℓ/D, interpolated in his
 // table; empty outside 0.1 ≤ ℓ/D ≤ 50 or for a ratio that is not a number.
@@ -73,19 +82,20 @@ std::optional<double> SelfCapacitancePf(double diameterMm, double lengthMm);
 std::optional<double> ResonanceWithSelfCapacitanceMhz(double microH, double tuningPf, double diameterMm,
                                                       double lengthMm);
 
-// The coil's own resonance in MHz, its inductance with its own capacitance
-// alone: √(25330 / (L · Cself)). Empty unless L is positive and finite and
-// Cself exists.
-std::optional<double> SelfResonanceMhz(double microH, double diameterMm, double lengthMm);
+// The coil's own resonance in MHz by the helical-line method, N turns of thin
+// wire on diameter D and length ℓ in mm, in air. Empty unless all three are
+// positive and finite and ℓ/D lies between 0.1 and 50.
+std::optional<double> SelfResonanceMhz(double diameterMm, double lengthMm, double turns);
 
-// The tooltip note for a coil of L µH tuned by C pF, one line each:
+// The tooltip note for a coil of L µH and N turns tuned by C pF, one line each
+// (19 turns on D = ℓ = 100 mm, 24.897 µH, 5.4 pF):
 //   Capacità propria della bobina (Medhurst): 4,6 pF
-//   Con la capacità propria (5,4 + 4,6 pF): 10,000 MHz
-//   Risonanza propria della bobina: 14,7 MHz
+//   Con la capacità propria (5,4 + 4,6 pF): 10,087 MHz
+//   Risonanza propria della bobina: 20,5 MHz
 // and, when the frequency reaches kSelfResonanceFraction of the coil's own
 // resonance, a warning line. Numbers carry the locale's separators. Empty when
 // anything cannot be computed.
-QString SelfCapacitanceNote(double microH, double tuningPf, double diameterMm, double lengthMm,
+QString SelfCapacitanceNote(double microH, double tuningPf, double diameterMm, double lengthMm, double turns,
                             const QLocale &locale = QLocale());
 
 // The one line for the inductance's note, "Capacità propria (Medhurst): 4,6 pF",

@@ -215,13 +215,15 @@ void Form2::Ricalcola()
     ui->Freq1->setText(frequenza1 ? Format(*frequenza1, QStringLiteral("###.000")) : QStringLiteral(" "));
     if (frequenza1)
         ui->Freq1->setToolTip(
-            SelfCapacitanceNote(induttanza, Capacita1.ToDouble(), Diametro.ToDouble(), Lunghezza.ToDouble()));
+            SelfCapacitanceNote(induttanza, Capacita1.ToDouble(), Diametro.ToDouble(), Lunghezza.ToDouble(),
+                                NumSpire.ToDouble()));
 
     const std::optional<double> frequenza2 = Ricalcolo::Frequenza(induttanza, Capacita2);
     ui->Freq2->setText(frequenza2 ? Format(*frequenza2, QStringLiteral("###.000")) : QStringLiteral(" "));
     if (frequenza2)
         ui->Freq2->setToolTip(
-            SelfCapacitanceNote(induttanza, Capacita2.ToDouble(), Diametro.ToDouble(), Lunghezza.ToDouble()));
+            SelfCapacitanceNote(induttanza, Capacita2.ToDouble(), Diametro.ToDouble(), Lunghezza.ToDouble(),
+                                NumSpire.ToDouble()));
 
     ui->FiloCm->setText(Format(Ricalcolo::Filo(Diametro, NumSpire, Lunghezza), QStringLiteral("##0.000")));
 
