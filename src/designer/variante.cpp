@@ -5,6 +5,8 @@
 #include "numbers/localenumber.h"
 #include "numbers/runtimeerror.h"
 
+#include <QCoreApplication>
+
 double Variante::ToDouble(const QLocale &locale) const
 {
     if (const auto *whole = std::get_if<std::int16_t>(&m_value))
@@ -18,7 +20,7 @@ double Variante::ToDouble(const QLocale &locale) const
         if (m_campo.isEmpty())
             throw;
         throw error.withDetail(
-            QStringLiteral("Nel campo \"%1\" il testo \"%2\" non è un numero.").arg(m_campo, text));
+            QCoreApplication::translate("Form2", "Nel campo \"%1\" il testo \"%2\" non è un numero.").arg(m_campo, text));
     }
 }
 
@@ -26,7 +28,7 @@ QString Variante::Causa() const
 {
     if (m_campo.isEmpty())
         return QString();
-    return QStringLiteral("Causa: \"%1\" vale %2.").arg(m_campo, ToText());
+    return QCoreApplication::translate("Form2", "Causa: \"%1\" vale %2.").arg(m_campo, ToText());
 }
 
 QString Variante::ToText(const QLocale &locale) const
