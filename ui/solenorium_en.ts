@@ -5,495 +5,448 @@
     <name>Form1</name>
     <message>
         <source>Le bobine cilindriche ad un solo strato</source>
-        <translation type="unfinished"></translation>
+        <translation>Single-layer solenoid coils</translation>
     </message>
     <message>
         <source>CALCOLO DI:</source>
-        <translation type="unfinished"></translation>
+        <translation>CALCULATE:</translation>
     </message>
     <message>
         <source>FREQUENZA    dati induttanza e capacità</source>
-        <translation type="unfinished"></translation>
+        <translation>FREQUENCY    from inductance and capacitance</translation>
     </message>
     <message>
         <source>INDUTTANZA   dati frequenza e capacità</source>
-        <translation type="unfinished"></translation>
+        <translation>INDUCTANCE    from frequency and capacitance</translation>
     </message>
     <message>
         <source>CAPACITA&apos;       dati induttanza e frequenza</source>
-        <translation type="unfinished"></translation>
+        <translation>CAPACITANCE    from inductance and frequency</translation>
     </message>
     <message>
         <source>INDUTTANZA     dati supporto spire lungh.bobina</source>
-        <translation type="unfinished"></translation>
+        <translation>INDUCTANCE    from former, turns, coil length</translation>
     </message>
     <message>
         <source>SPIRE     dati supporto induttanza</source>
-        <translation type="unfinished"></translation>
+        <translation>TURNS    from former and inductance</translation>
     </message>
     <message>
         <source>SPIRE    dati supporto,frequenza e capacità</source>
-        <translation type="unfinished"></translation>
+        <translation>TURNS    from former, frequency and capacitance</translation>
     </message>
     <message>
         <source>PASSSA-BASSO    data la frequenza</source>
-        <translation type="unfinished"></translation>
+        <translation>LOW-PASS    from the cut-off frequency</translation>
     </message>
     <message>
         <source>Induttanza µH</source>
-        <translation type="unfinished"></translation>
+        <translation>Inductance µH</translation>
     </message>
     <message>
         <source>Capacità  pF</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacitance pF</translation>
     </message>
     <message>
         <source>Frequenza Mhz</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency MHz</translation>
     </message>
     <message>
         <source>Diam. Supp. mm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Former dia. mm</translation>
     </message>
     <message>
         <source>Spire</source>
-        <translation type="unfinished"></translation>
+        <translation>Turns</translation>
     </message>
     <message>
         <source>Lungh.bobina</source>
-        <translation type="unfinished"></translation>
+        <translation>Coil length</translation>
     </message>
     <message>
         <source>Calcola</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>Torna al menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Back to menu</translation>
     </message>
     <message>
         <source>Mettere i valori</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter the values</translation>
     </message>
     <message>
         <source>Mettere il valore</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter the value</translation>
     </message>
     <message>
         <source>Errore non contemplato!</source>
-        <translation type="unfinished"></translation>
+        <translation>Unforeseen error!</translation>
     </message>
     <message>
         <source>Passa-basso: induttanza µH</source>
-        <translation type="unfinished"></translation>
+        <translation>Low-pass: inductance µH</translation>
     </message>
     <message>
         <source>Passa-basso: condensatore C1 pF</source>
-        <translation type="unfinished"></translation>
+        <translation>Low-pass: capacitor C1 pF</translation>
     </message>
     <message>
         <source>Passa-basso: condensatore C2 pF</source>
-        <translation type="unfinished"></translation>
+        <translation>Low-pass: capacitor C2 pF</translation>
     </message>
     <message>
         <source>Risultato</source>
-        <translation type="unfinished"></translation>
+        <translation>Result</translation>
     </message>
     <message>
         <source>Induttanza µHenry</source>
-        <translation type="unfinished"></translation>
+        <translation>Inductance µH</translation>
     </message>
     <message>
         <source>Capacità PF</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacitance pF</translation>
     </message>
     <message>
         <source>Spire n.</source>
-        <translation type="unfinished"></translation>
+        <translation>Turns</translation>
     </message>
     <message>
         <source>Freq. taglio Mhz</source>
-        <translation type="unfinished"></translation>
+        <translation>Cut-off MHz</translation>
     </message>
 </context>
 <context>
     <name>Form2</name>
     <message>
         <source>Nuovo modo di calcolo Bobine  by zorvek</source>
-        <translation type="unfinished"></translation>
+        <translation>A new way to design coils  by zorvek</translation>
     </message>
     <message>
         <source>Blocca Spaziatura</source>
-        <translation type="unfinished"></translation>
+        <translation>Lock spacing</translation>
     </message>
     <message>
         <source>Antenna Quadro</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Label9</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Label10</source>
-        <translation type="unfinished"></translation>
+        <translation>Square loop antenna</translation>
     </message>
     <message>
         <source>Diametro supporto</source>
-        <translation type="unfinished"></translation>
+        <translation>Former diameter</translation>
     </message>
     <message>
         <source>- .5</source>
-        <translation type="unfinished"></translation>
+        <translation>- .5</translation>
     </message>
     <message>
         <source>-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Text1</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <source>+</source>
-        <translation type="unfinished"></translation>
+        <translation>+</translation>
     </message>
     <message>
         <source>+ .5</source>
-        <translation type="unfinished"></translation>
+        <translation>+ .5</translation>
     </message>
     <message>
         <source>Lunghezza bobina</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Text2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Label2</source>
-        <translation type="unfinished"></translation>
+        <translation>Coil length</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>Spire</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Text3</source>
-        <translation type="unfinished"></translation>
+        <translation>Turns</translation>
     </message>
     <message>
         <source>Filo occorrente esclusi terminali</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Label4</source>
-        <translation type="unfinished"></translation>
+        <translation>Wire needed, leads excluded</translation>
     </message>
     <message>
         <source>mt</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>pF Capacità 1</source>
-        <translation type="unfinished"></translation>
+        <translation>pF Capacitance 1</translation>
     </message>
     <message>
         <source>Cond.Variabile 1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Text4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Label3</source>
-        <translation type="unfinished"></translation>
+        <translation>Variable cap. 1</translation>
     </message>
     <message>
         <source>Mhz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz</translation>
     </message>
     <message>
         <source>pF Capacità 2</source>
-        <translation type="unfinished"></translation>
+        <translation>pF Capacitance 2</translation>
     </message>
     <message>
         <source>Cond.Variabile2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Text5</source>
-        <translation type="unfinished"></translation>
+        <translation>Variable cap. 2</translation>
     </message>
     <message>
         <source>Bobine quadrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Square coils</translation>
     </message>
     <message>
         <source>si</source>
-        <translation type="unfinished"></translation>
+        <translation>yes</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>-1</source>
-        <translation type="unfinished"></translation>
+        <translation>-1</translation>
     </message>
     <message>
         <source>+1</source>
-        <translation type="unfinished"></translation>
+        <translation>+1</translation>
     </message>
     <message>
         <source>Induttanza</source>
-        <translation type="unfinished"></translation>
+        <translation>Inductance</translation>
     </message>
     <message>
         <source>µH</source>
-        <translation type="unfinished"></translation>
+        <translation>µH</translation>
     </message>
     <message>
         <source>&amp;Ricalcolo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>:/pictures/form2-ricevitore2.svg</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>:/pictures/form2-ricevitore1.svg</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recalculate</translation>
     </message>
     <message>
         <source>   F1    guida all&apos;uso</source>
-        <translation type="unfinished"></translation>
+        <translation>   F1    how to use it</translation>
     </message>
     <message>
         <source>Torna al menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Back to menu</translation>
     </message>
     <message>
         <source>Spaziatura %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spacing %1</translation>
     </message>
     <message>
         <source>Frequenza %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency %1, %2</translation>
     </message>
     <message>
         <source>%1: lato</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: side</translation>
     </message>
     <message>
         <source>%1: diagonale</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: diagonal</translation>
     </message>
     <message>
         <source>lato cm </source>
-        <translation type="unfinished"></translation>
+        <translation>side cm </translation>
     </message>
     <message>
         <source>diagon. cm </source>
-        <translation type="unfinished"></translation>
+        <translation>diagonal cm </translation>
     </message>
     <message>
         <source>Spaziatura agganciata</source>
-        <translation type="unfinished"></translation>
+        <translation>Spacing locked</translation>
     </message>
     <message>
         <source>Spaziatura sganciata</source>
-        <translation type="unfinished"></translation>
+        <translation>Spacing unlocked</translation>
     </message>
     <message>
         <source>Nel campo &quot;%1&quot; il testo &quot;%2&quot; non è un numero.</source>
-        <translation type="unfinished"></translation>
+        <translation>In the field &quot;%1&quot; the text &quot;%2&quot; is not a number.</translation>
     </message>
     <message>
         <source>Causa: &quot;%1&quot; vale %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cause: &quot;%1&quot; is %2.</translation>
     </message>
 </context>
 <context>
     <name>Form3</name>
     <message>
         <source>Cambia Diametro Bobine</source>
-        <translation type="unfinished"></translation>
+        <translation>Change coil diameter</translation>
     </message>
     <message>
         <source>Dati di partenza</source>
-        <translation type="unfinished"></translation>
+        <translation>Original coil</translation>
     </message>
     <message>
         <source>Nuovi dati</source>
-        <translation type="unfinished"></translation>
+        <translation>New coil</translation>
     </message>
     <message>
         <source>Induttanza</source>
-        <translation type="unfinished"></translation>
+        <translation>Inductance</translation>
     </message>
     <message>
         <source>Diametro mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Diameter mm</translation>
     </message>
     <message>
         <source>Spire</source>
-        <translation type="unfinished"></translation>
+        <translation>Turns</translation>
     </message>
     <message>
         <source>Lunghezza bobina mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Coil length mm</translation>
     </message>
     <message>
         <source>Spaziatura mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Spacing mm</translation>
     </message>
     <message>
         <source>Ricalcola con nuovo Diametro</source>
-        <translation type="unfinished"></translation>
+        <translation>Recalculate for the new diameter</translation>
     </message>
     <message>
         <source>Lunghezza filo mt</source>
-        <translation type="unfinished"></translation>
+        <translation>Wire length m</translation>
     </message>
     <message>
         <source>Ritorna     al menu esterno</source>
-        <translation type="unfinished"></translation>
+        <translation>Back     to the menu</translation>
     </message>
     <message>
         <source>Come si usa: nelle caselle di sinistra scrivete il diametro del supporto, il numero delle spire e la lunghezza della bobina che conoscete; nella casella di destra scrivete il nuovo diametro. Premete il pulsante &quot;Ricalcola con nuovo Diametro&quot;: la colonna di destra mostra i nuovi dati, e il calcolo è fatto quando l&apos;induttanza in alto a destra è uguale a quella di partenza.
 Siccome un&apos;induttanza proprio identica è difficile da ottenere, cliccate i pulsantini accanto alle spire finché l&apos;induttanza risulta uguale o di poco inferiore a quella di partenza, poi quelli accanto alla lunghezza per avvicinarla il più possibile, tenendo la spaziatura uguale o appena più larga di quella di partenza.
 Se qualcuno conosce un procedimento migliore, me lo mandi: sarà il benvenuto.
                                         ZORVEK</source>
-        <translation type="unfinished"></translation>
+        <translation>How to use it: in the boxes on the left enter the former diameter, the number of turns and the coil length you know; in the box on the right enter the new diameter. Press the &quot;Recalculate for the new diameter&quot; button: the right-hand column shows the new coil, and the job is done when the inductance at the top right equals the original one.
+Since exactly the same inductance is hard to hit, click the small buttons beside the turns until the inductance is equal to or a little below the original, then those beside the length to bring it as close as you can, keeping the spacing equal to or just wider than the original.
+If anyone knows a better method, send it to me: it will be welcome.
+                                        ZORVEK</translation>
     </message>
     <message>
         <source>La lunghezza della bobina di partenza deve essere maggiore di zero: correggere il valore di &quot;Lunghezza bobina mm&quot; nei dati di partenza.</source>
-        <translation type="unfinished"></translation>
+        <translation>The original coil length must be greater than zero: correct &quot;Coil length mm&quot; in the original coil.</translation>
     </message>
     <message>
         <source>La spaziatura di partenza (lunghezza diviso spire) deve essere maggiore di zero: correggere il numero delle &quot;Spire&quot; o la &quot;Lunghezza bobina mm&quot; nei dati di partenza.</source>
-        <translation type="unfinished"></translation>
+        <translation>The original spacing (length divided by turns) must be greater than zero: correct the &quot;Turns&quot; or the &quot;Coil length mm&quot; in the original coil.</translation>
     </message>
     <message>
         <source>Dopo %1 tentativi la ricerca non ha raggiunto l&apos;induttanza di partenza ed è stata interrotta: controllare i dati di partenza e il nuovo diametro.</source>
-        <translation type="unfinished"></translation>
+        <translation>After %1 tries the search had not reached the original inductance and was stopped: check the original coil and the new diameter.</translation>
     </message>
     <message>
         <source>Regola %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Adjust %1</translation>
     </message>
 </context>
 <context>
     <name>HelpViewer</name>
     <message>
         <source>Guida</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>Impossibile trovare la guida %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot find the help file %1</translation>
     </message>
 </context>
 <context>
     <name>RuntimeError</name>
     <message>
         <source>Chiamata di routine o argomento non validi</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid procedure call or argument</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Overflow</translation>
     </message>
     <message>
         <source>Indice non incluso nell&apos;intervallo</source>
-        <translation type="unfinished"></translation>
+        <translation>Subscript out of range</translation>
     </message>
     <message>
         <source>Divisione per zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Division by zero</translation>
     </message>
     <message>
         <source>Tipo non corrispondente</source>
-        <translation type="unfinished"></translation>
+        <translation>Type mismatch</translation>
     </message>
     <message>
         <source>Valore della proprietà non valido</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid property value</translation>
     </message>
     <message>
         <source>Errore sconosciuto</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown error</translation>
     </message>
     <message>
         <source>Errore di run-time &apos;%1&apos;:
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Run-time error &apos;%1&apos;:
+
+%2</translation>
     </message>
 </context>
 <context>
     <name>frmOptions</name>
     <message>
         <source>Pagina menu</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>:/pictures/menu-zorvek.svg</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu page</translation>
     </message>
     <message>
         <source>Vai al programma</source>
-        <translation type="unfinished"></translation>
+        <translation>Go to program</translation>
     </message>
     <message>
         <source>END</source>
-        <translation type="unfinished"></translation>
+        <translation>END</translation>
     </message>
     <message>
         <source>ZORVEK</source>
-        <translation type="unfinished"></translation>
+        <translation>ZORVEK</translation>
     </message>
     <message>
         <source>Quello ero io</source>
-        <translation type="unfinished"></translation>
+        <translation>That was me</translation>
     </message>
     <message>
         <source>Bobine-1</source>
-        <translation type="unfinished"></translation>
+        <translation>Coils-1</translation>
     </message>
     <message>
         <source>Esegue il programma n. 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Runs program no. 1</translation>
     </message>
     <message>
         <source>Bobine-2</source>
-        <translation type="unfinished"></translation>
+        <translation>Coils-2</translation>
     </message>
     <message>
         <source>Esegue il programma bobine 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Runs the Coils-2 program</translation>
     </message>
     <message>
         <source>Diametri</source>
-        <translation type="unfinished"></translation>
+        <translation>Diameters</translation>
     </message>
     <message>
         <source>Il perchè di questi programmi</source>
-        <translation type="unfinished"></translation>
+        <translation>Why these programs</translation>
     </message>
     <message>
         <source>Circa</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
     </message>
     <message>
         <source>Spesso un articolo di costruzione dà soltanto le misure di una bobina: il diametro del supporto, il numero delle spire e la lunghezza dell&apos;avvolgimento, ma non la sua induttanza. E quasi sempre il supporto che abbiamo nel cassetto ha un altro diametro. Senza rifare i conti con formule complicate non si sa quante spire avvolgere né quanto lunga fare la bobina, e il progetto resta sulla carta. Questo piccolo programma risponde proprio a questa domanda: ricava l&apos;induttanza della bobina originale e trova spire e lunghezza per il vostro supporto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Often a construction article gives only the dimensions of a coil: the former diameter, the number of turns and the winding length, but not its inductance. And almost always the former we have in the drawer has another diameter. Without redoing the sums with complicated formulas you cannot tell how many turns to wind or how long to make the coil, and the project stays on paper. This little program answers exactly that question: it works out the inductance of the original coil and finds turns and length for your former.</translation>
     </message>
     <message>
         <source>Perché questi programmi?
@@ -513,7 +466,23 @@ Così, al prezzo di uno, avete tre programmi. Nessun calcolo sostituisce però u
 Per lamentele, suggerimenti e correzioni scrivete pure: ogni osservazione è benvenuta e servirà a migliorare la prossima versione.
 
 Buone autocostruzioni e 73 a tutti!</source>
-        <translation type="unfinished"></translation>
+        <translation>Why these programs?
+
+Anyone who builds their own gear keeps hearing the same question, and sooner or later asks it too: how many turns must I wind on this former to get that inductance, and how long must the coil be? The answers are in the handbooks, scattered among tables, graphs and formulas that have to be copied out and worked by hand every time. Hence the idea of gathering the calculations in one place.
+
+The first program, Coils-1, is like the usual calculators: it finds the frequency, the inductance or the capacitance of a tuned circuit when the other two are known. What is more, it can start from the former&apos;s dimensions and the frequency you want, and tells you straight away how many turns are needed; it also designs a simple pi low-pass filter with capacitors of standard values.
+
+The second program, Coils-2, was born to keep every parameter under immediate control. With the plus and minus keys (and with Page Up and Page Down) you change one value at a time and see at once how the inductance, the turn spacing, the wire length and the frequencies move. The two capacitances are the two ends of a variable capacitor, so you read together the bottom and the top of the range the circuit covers.
+
+The first versions were written many years ago in an old BASIC under DOS; they have been taken up again and put into windows, easier to use.
+
+The third procedure, Diameters, came last. An article called for a coil wound on a three-inch former that could not be found anywhere; rather than give up, it was simpler to write a program that would remake the coil on the diameter at hand, with the same inductance and the same spacing.
+
+So, for the price of one, you get three programs. No calculation replaces a measurement, though: the dip meter will always have the last word.
+
+For complaints, suggestions and corrections, do write: every remark is welcome and will help improve the next version.
+
+Happy homebrewing and 73 to all!</translation>
     </message>
 </context>
 </TS>
