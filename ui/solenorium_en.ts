@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en" sourcelanguage="it_IT">
 <context>
     <name>Form1</name>
@@ -20,7 +19,7 @@
         <translation>INDUCTANCE    from frequency and capacitance</translation>
     </message>
     <message>
-        <source>CAPACITA&apos;       dati induttanza e frequenza</source>
+        <source>CAPACITA'       dati induttanza e frequenza</source>
         <translation>CAPACITANCE    from inductance and frequency</translation>
     </message>
     <message>
@@ -45,7 +44,7 @@
     </message>
     <message>
         <source>Capacità  pF</source>
-        <translation>Capacitance pF</translation>
+        <translation>Capacitor pF</translation>
     </message>
     <message>
         <source>Frequenza Mhz</source>
@@ -128,7 +127,7 @@
     </message>
     <message>
         <source>Antenna Quadro</source>
-        <translation>Square loop antenna</translation>
+        <translation>Square loop</translation>
     </message>
     <message>
         <source>Diametro supporto</source>
@@ -164,7 +163,7 @@
     </message>
     <message>
         <source>Filo occorrente esclusi terminali</source>
-        <translation>Wire needed, leads excluded</translation>
+        <translation>Wire needed</translation>
     </message>
     <message>
         <source>mt</source>
@@ -196,11 +195,11 @@
     </message>
     <message>
         <source>si</source>
-        <translation>yes</translation>
+        <translation>on</translation>
     </message>
     <message>
         <source>no</source>
-        <translation>no</translation>
+        <translation>off</translation>
     </message>
     <message>
         <source>-1</source>
@@ -223,7 +222,7 @@
         <translation>&amp;Recalculate</translation>
     </message>
     <message>
-        <source>   F1    guida all&apos;uso</source>
+        <source>   F1    guida all'uso</source>
         <translation>   F1    how to use it</translation>
     </message>
     <message>
@@ -263,12 +262,12 @@
         <translation>Spacing unlocked</translation>
     </message>
     <message>
-        <source>Nel campo &quot;%1&quot; il testo &quot;%2&quot; non è un numero.</source>
-        <translation>In the field &quot;%1&quot; the text &quot;%2&quot; is not a number.</translation>
+        <source>Nel campo "%1" il testo "%2" non è un numero.</source>
+        <translation>In the field "%1" the text "%2" is not a number.</translation>
     </message>
     <message>
-        <source>Causa: &quot;%1&quot; vale %2.</source>
-        <translation>Cause: &quot;%1&quot; is %2.</translation>
+        <source>Causa: "%1" vale %2.</source>
+        <translation>Cause: "%1" is %2.</translation>
     </message>
 </context>
 <context>
@@ -318,25 +317,25 @@
         <translation>Back     to the menu</translation>
     </message>
     <message>
-        <source>Come si usa: nelle caselle di sinistra scrivete il diametro del supporto, il numero delle spire e la lunghezza della bobina che conoscete; nella casella di destra scrivete il nuovo diametro. Premete il pulsante &quot;Ricalcola con nuovo Diametro&quot;: la colonna di destra mostra i nuovi dati, e il calcolo è fatto quando l&apos;induttanza in alto a destra è uguale a quella di partenza.
-Siccome un&apos;induttanza proprio identica è difficile da ottenere, cliccate i pulsantini accanto alle spire finché l&apos;induttanza risulta uguale o di poco inferiore a quella di partenza, poi quelli accanto alla lunghezza per avvicinarla il più possibile, tenendo la spaziatura uguale o appena più larga di quella di partenza.
+        <source>Come si usa: nelle caselle di sinistra scrivete il diametro del supporto, il numero delle spire e la lunghezza della bobina che conoscete; nella casella di destra scrivete il nuovo diametro. Premete il pulsante "Ricalcola con nuovo Diametro": la colonna di destra mostra i nuovi dati, e il calcolo è fatto quando l'induttanza in alto a destra è uguale a quella di partenza.
+Siccome un'induttanza proprio identica è difficile da ottenere, cliccate i pulsantini accanto alle spire finché l'induttanza risulta uguale o di poco inferiore a quella di partenza, poi quelli accanto alla lunghezza per avvicinarla il più possibile, tenendo la spaziatura uguale o appena più larga di quella di partenza.
 Se qualcuno conosce un procedimento migliore, me lo mandi: sarà il benvenuto.
                                         ZORVEK</source>
-        <translation>How to use it: in the boxes on the left enter the former diameter, the number of turns and the coil length you know; in the box on the right enter the new diameter. Press the &quot;Recalculate for the new diameter&quot; button: the right-hand column shows the new coil, and the job is done when the inductance at the top right equals the original one.
+        <translation>How to use it: in the boxes on the left enter the former diameter, the number of turns and the coil length you know; in the box on the right enter the new diameter. Press the "Recalculate for the new diameter" button: the right-hand column shows the new coil, and the job is done when the inductance at the top right equals the original one.
 Since exactly the same inductance is hard to hit, click the small buttons beside the turns until the inductance is equal to or a little below the original, then those beside the length to bring it as close as you can, keeping the spacing equal to or just wider than the original.
 If anyone knows a better method, send it to me: it will be welcome.
                                         ZORVEK</translation>
     </message>
     <message>
-        <source>La lunghezza della bobina di partenza deve essere maggiore di zero: correggere il valore di &quot;Lunghezza bobina mm&quot; nei dati di partenza.</source>
-        <translation>The original coil length must be greater than zero: correct &quot;Coil length mm&quot; in the original coil.</translation>
+        <source>La lunghezza della bobina di partenza deve essere maggiore di zero: correggere il valore di "Lunghezza bobina mm" nei dati di partenza.</source>
+        <translation>The original coil length must be greater than zero: correct "Coil length mm" in the original coil.</translation>
     </message>
     <message>
-        <source>La spaziatura di partenza (lunghezza diviso spire) deve essere maggiore di zero: correggere il numero delle &quot;Spire&quot; o la &quot;Lunghezza bobina mm&quot; nei dati di partenza.</source>
-        <translation>The original spacing (length divided by turns) must be greater than zero: correct the &quot;Turns&quot; or the &quot;Coil length mm&quot; in the original coil.</translation>
+        <source>La spaziatura di partenza (lunghezza diviso spire) deve essere maggiore di zero: correggere il numero delle "Spire" o la "Lunghezza bobina mm" nei dati di partenza.</source>
+        <translation>The original spacing (length divided by turns) must be greater than zero: correct the "Turns" or the "Coil length mm" in the original coil.</translation>
     </message>
     <message>
-        <source>Dopo %1 tentativi la ricerca non ha raggiunto l&apos;induttanza di partenza ed è stata interrotta: controllare i dati di partenza e il nuovo diametro.</source>
+        <source>Dopo %1 tentativi la ricerca non ha raggiunto l'induttanza di partenza ed è stata interrotta: controllare i dati di partenza e il nuovo diametro.</source>
         <translation>After %1 tries the search had not reached the original inductance and was stopped: check the original coil and the new diameter.</translation>
     </message>
     <message>
@@ -366,7 +365,7 @@ If anyone knows a better method, send it to me: it will be welcome.
         <translation>Overflow</translation>
     </message>
     <message>
-        <source>Indice non incluso nell&apos;intervallo</source>
+        <source>Indice non incluso nell'intervallo</source>
         <translation>Subscript out of range</translation>
     </message>
     <message>
@@ -386,10 +385,10 @@ If anyone knows a better method, send it to me: it will be welcome.
         <translation>Unknown error</translation>
     </message>
     <message>
-        <source>Errore di run-time &apos;%1&apos;:
+        <source>Errore di run-time '%1':
 
 %2</source>
-        <translation>Run-time error &apos;%1&apos;:
+        <translation>Run-time error '%1':
 
 %2</translation>
     </message>
@@ -445,23 +444,23 @@ If anyone knows a better method, send it to me: it will be welcome.
         <translation>About</translation>
     </message>
     <message>
-        <source>Spesso un articolo di costruzione dà soltanto le misure di una bobina: il diametro del supporto, il numero delle spire e la lunghezza dell&apos;avvolgimento, ma non la sua induttanza. E quasi sempre il supporto che abbiamo nel cassetto ha un altro diametro. Senza rifare i conti con formule complicate non si sa quante spire avvolgere né quanto lunga fare la bobina, e il progetto resta sulla carta. Questo piccolo programma risponde proprio a questa domanda: ricava l&apos;induttanza della bobina originale e trova spire e lunghezza per il vostro supporto.</source>
+        <source>Spesso un articolo di costruzione dà soltanto le misure di una bobina: il diametro del supporto, il numero delle spire e la lunghezza dell'avvolgimento, ma non la sua induttanza. E quasi sempre il supporto che abbiamo nel cassetto ha un altro diametro. Senza rifare i conti con formule complicate non si sa quante spire avvolgere né quanto lunga fare la bobina, e il progetto resta sulla carta. Questo piccolo programma risponde proprio a questa domanda: ricava l'induttanza della bobina originale e trova spire e lunghezza per il vostro supporto.</source>
         <translation>Often a construction article gives only the dimensions of a coil: the former diameter, the number of turns and the winding length, but not its inductance. And almost always the former we have in the drawer has another diameter. Without redoing the sums with complicated formulas you cannot tell how many turns to wind or how long to make the coil, and the project stays on paper. This little program answers exactly that question: it works out the inductance of the original coil and finds turns and length for your former.</translation>
     </message>
     <message>
         <source>Perché questi programmi?
 
-Chi costruisce da sé i propri apparati si sente fare sempre la stessa domanda, e prima o poi se la fa da solo: quante spire devo avvolgere su questo supporto per ottenere quella induttanza, e quanto deve essere lunga la bobina? Le risposte si trovano nei manuali, sparse fra tabelle, grafici e formule che ogni volta bisogna ricopiare e rifare a mano. Da qui l&apos;idea di raccogliere i calcoli in un solo posto.
+Chi costruisce da sé i propri apparati si sente fare sempre la stessa domanda, e prima o poi se la fa da solo: quante spire devo avvolgere su questo supporto per ottenere quella induttanza, e quanto deve essere lunga la bobina? Le risposte si trovano nei manuali, sparse fra tabelle, grafici e formule che ogni volta bisogna ricopiare e rifare a mano. Da qui l'idea di raccogliere i calcoli in un solo posto.
 
-Il primo programma, Bobine-1, somiglia ai soliti calcolatori: trova la frequenza, l&apos;induttanza o la capacità di un circuito accordato quando sono note le altre due grandezze. In più sa partire dalle misure del supporto e dalla frequenza che si vuole ottenere, e dice direttamente quante spire servono; calcola anche un semplice filtro passa-basso a pi greco con condensatori di valore commerciale.
+Il primo programma, Bobine-1, somiglia ai soliti calcolatori: trova la frequenza, l'induttanza o la capacità di un circuito accordato quando sono note le altre due grandezze. In più sa partire dalle misure del supporto e dalla frequenza che si vuole ottenere, e dice direttamente quante spire servono; calcola anche un semplice filtro passa-basso a pi greco con condensatori di valore commerciale.
 
-Il secondo programma, Bobine-2, è nato per avere sotto controllo immediato tutti i parametri. Con i tasti più e meno (e con pagina su e pagina giù) si cambia un valore alla volta e si vede subito come si muovono l&apos;induttanza, la spaziatura delle spire, la lunghezza del filo e le frequenze. Le due capacità rappresentano i due estremi di un condensatore variabile, così si leggono insieme il principio e la fine della gamma coperta dal circuito.
+Il secondo programma, Bobine-2, è nato per avere sotto controllo immediato tutti i parametri. Con i tasti più e meno (e con pagina su e pagina giù) si cambia un valore alla volta e si vede subito come si muovono l'induttanza, la spaziatura delle spire, la lunghezza del filo e le frequenze. Le due capacità rappresentano i due estremi di un condensatore variabile, così si leggono insieme il principio e la fine della gamma coperta dal circuito.
 
 Le prime versioni furono scritte molti anni fa in un vecchio BASIC sotto DOS; sono state riprese e messe in finestre, più comode da usare.
 
 La terza procedura, Diametri, è arrivata per ultima. Un articolo chiedeva una bobina avvolta su un supporto da tre pollici, che non si trovava da nessuna parte; invece di rinunciare è stato più semplice scrivere un programma che rifacesse la bobina sul diametro disponibile, con la stessa induttanza e la stessa spaziatura.
 
-Così, al prezzo di uno, avete tre programmi. Nessun calcolo sostituisce però una misura: il grid-dip avrà sempre l&apos;ultima parola.
+Così, al prezzo di uno, avete tre programmi. Nessun calcolo sostituisce però una misura: il grid-dip avrà sempre l'ultima parola.
 
 Per lamentele, suggerimenti e correzioni scrivete pure: ogni osservazione è benvenuta e servirà a migliorare la prossima versione.
 
@@ -470,7 +469,7 @@ Buone autocostruzioni e 73 a tutti!</source>
 
 Anyone who builds their own gear keeps hearing the same question, and sooner or later asks it too: how many turns must I wind on this former to get that inductance, and how long must the coil be? The answers are in the handbooks, scattered among tables, graphs and formulas that have to be copied out and worked by hand every time. Hence the idea of gathering the calculations in one place.
 
-The first program, Coils-1, is like the usual calculators: it finds the frequency, the inductance or the capacitance of a tuned circuit when the other two are known. What is more, it can start from the former&apos;s dimensions and the frequency you want, and tells you straight away how many turns are needed; it also designs a simple pi low-pass filter with capacitors of standard values.
+The first program, Coils-1, is like the usual calculators: it finds the frequency, the inductance or the capacitance of a tuned circuit when the other two are known. What is more, it can start from the former's dimensions and the frequency you want, and tells you straight away how many turns are needed; it also designs a simple pi low-pass filter with capacitors of standard values.
 
 The second program, Coils-2, was born to keep every parameter under immediate control. With the plus and minus keys (and with Page Up and Page Down) you change one value at a time and see at once how the inductance, the turn spacing, the wire length and the frequencies move. The two capacitances are the two ends of a variable capacitor, so you read together the bottom and the top of the range the circuit covers.
 

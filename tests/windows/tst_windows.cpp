@@ -142,7 +142,7 @@ void TestWindows::scenario_data()
     row("calculator, en_US 2,5 refused", "en_US", {"open:Form1", "Cmd2", "Text3=7", "Text2=2,5", "CmdKalc"},
         {"box~Nel campo \"Capacità  pF\" il testo \"2,5\" non si legge tutto come numero.\n\n"
          "Scrivere il numero senza unità, con il separatore decimale del sistema: 2.5", "SEO=0"},
-        {"box~\"Capacitance pF\" il testo \"2,5\""});
+        {"box~\"Capacitor pF\" il testo \"2,5\""});
     row("calculator, it_IT 100,5", "it_IT", {"open:Form1", "Cmd2", "Text3=7", "Text2=100,5", "CmdKalc"}, {"SEO=5,144"});
 
     // The designer: steps, the lock, square coils, reports that name the field.
