@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every control a person can click is reachable where a person clicks it: no
+// Every control a person can click is reachable where a person clicks it (no
 // caption or picture lies over a button, an option, a check box, a field or a
-// scroll bar, and every caption fits its control, in any window and any state
+// scroll bar) and every caption fits its control, in any window and any state
 // the window can show, in Italian and in English.
 #include "common/windowtest.h"
 
-#include <QRegularExpression>
 #include <QCheckBox>
-#include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyleOptionButton>
 #include <QTabBar>
@@ -16,65 +15,45 @@ class TestClicks : public QObject
 {
     Q_OBJECT
 private slots:
-    void controlsOwnTheirPoints_data();
-    void controlsOwnTheirPoints();
-    void captionsFit_data() { controlsOwnTheirPoints_data(); }
-    void captionsFit();
+    void windowInState_data();
+    void windowInState();
 };
 
 namespace {
 
-// Opens a window in a state: the menu's tab, or the calculator's mode (0 none).
-QWidget *openIn(WindowTest &test, const QString &window, int state)
-{
-    QWidget *form = test.open(window);
-    if (window == QLatin1String("frmOptions")) {
-        auto *tabs = test.control<QTabBar>(QStringLiteral("tbsOptions"));
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(state - 1).center());
-    } else if (window == QLatin1String("Form1") && state > 0) {
-        test.click(QStringLiteral("Cmd%1").arg(state));
-    }
-    return form;
-}
-
-// Where a control draws its caption and how: wrapping captions wrap at blanks
+// Where a control draws its caption, and how: wrapping captions wrap at blanks
 // (the calculator's buttons also break at their first run of blanks), the
-// others keep to one line. An empty rectangle: the control has no caption.
+// others keep to one line. An empty rectangle: no caption.
 std::pair<QRect, int> captionRoom(const QWidget *control, QString &text)
 {
     QStyleOptionButton option;
     option.initFrom(control);
-    const bool wraps = QByteArray(control->metaObject()->className()).startsWith("Wrapping");
-    const int wrap = wraps ? Qt::TextWordWrap : 0;
-    QStyle *style = control->style();
+    const int wrap = QByteArray(control->metaObject()->className()).startsWith("Wrapping") ? Qt::TextWordWrap : 0;
     if (auto *label = qobject_cast<const QLabel *>(control))
         return {label->contentsRect(), int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0)};
-    if (qobject_cast<const QPushButton *>(control)) {
-        QRect room = style->subElementRect(QStyle::SE_PushButtonContents, &option, control);
-        if (control->property("lineBreakAtBlanks").toBool()) {
-            text.replace(QRegularExpression(QStringLiteral(" {2,}")), QStringLiteral("\n"));
-            room.adjust(3, 0, -3, 0);
-        }
-        return {room, Qt::AlignCenter | wrap};
+    if (!qobject_cast<const QAbstractButton *>(control))
+        return {};
+    const bool push = control->inherits("QPushButton");
+    const auto element = push ? QStyle::SE_PushButtonContents
+                              : control->inherits("QCheckBox") ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents;
+    QRect room = control->style()->subElementRect(element, &option, control);
+    if (control->property("lineBreakAtBlanks").toBool()) {
+        text.replace(QRegularExpression(QStringLiteral(" {2,}")), QStringLiteral("\n"));
+        room.adjust(3, 0, -3, 0);
+    } else if (wrap && !push) {
+        room.setRight(control->width() - 1);
     }
-    if (qobject_cast<const QAbstractButton *>(control)) {
-        const bool check = qobject_cast<const QCheckBox *>(control);
-        QRect room = style->subElementRect(check ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents, &option, control);
-        if (wraps)
-            room.setRight(control->width() - 1);
-        return {room, Qt::AlignLeft | Qt::AlignVCenter | wrap};
-    }
-    return {};
+    return {room, (push ? int(Qt::AlignCenter) : Qt::AlignLeft | Qt::AlignVCenter) | wrap};
 }
 
-// Captions the program has always shown cut off in Italian, kept as they are.
+// Captions the Italian program has always shown cut off, kept as they are.
 const QStringList kItalianAsEver = {
     "Form2/Label3", // "Filo occorrente esclusi terminali": its second line has always lost its lowest pixel row
 };
 
 } // namespace
 
-void TestClicks::controlsOwnTheirPoints_data()
+void TestClicks::windowInState_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<int>("state"); // the menu's tab, or the calculator's mode (0 none)
@@ -89,20 +68,40 @@ void TestClicks::controlsOwnTheirPoints_data()
     }
 }
 
-void TestClicks::controlsOwnTheirPoints()
+void TestClicks::windowInState()
 {
     QFETCH(QString, window);
     QFETCH(int, state);
     QFETCH(QString, language);
     WindowTest test(QStringLiteral("C"), language);
-    QWidget *form = openIn(test, window, state);
+    QWidget *form = test.open(window);
+    if (window == QLatin1String("frmOptions")) {
+        auto *tabs = test.control<QTabBar>(QStringLiteral("tbsOptions"));
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(state - 1).center());
+        // The tabs stand whole inside the window.
+        QVERIFY(tabs->mapTo(form, tabs->tabRect(tabs->count() - 1).topRight()).x() < form->width());
+    } else if (window == QLatin1String("Form1") && state > 0) {
+        test.click(QStringLiteral("Cmd%1").arg(state));
+    }
     QVERIFY(QTest::qWaitForWindowExposed(form));
     // Every window opens in the middle of the screen.
     QVERIFY((QRect(form->pos(), form->size()).center() - form->screen()->availableGeometry().center()).manhattanLength() <= 2);
 
     int controls = 0;
     int points = 0;
+    int captions = 0;
+    QStringList cut;
     for (QWidget *control : form->findChildren<QWidget *>()) {
+        QString text = control->property("text").toString().remove(QRegularExpression(QStringLiteral("&(?!&)")));
+        const auto [room, flags] = captionRoom(control, text);
+        const QString name = window + u'/' + control->objectName();
+        if (control->isVisibleTo(form) && !room.isEmpty() && !text.trimmed().isEmpty() && ++captions
+            && !(language == QLatin1String("it") && kItalianAsEver.contains(name))) {
+            const QRect needed = control->fontMetrics().boundingRect(room, flags, text);
+            if (needed.width() > room.width() || needed.height() > room.height())
+                cut << QStringLiteral("%1 \"%2\" needs %3x%4 in %5x%6").arg(name, text).arg(needed.width())
+                           .arg(needed.height()).arg(room.width()).arg(room.height());
+        }
         if (!control->isVisibleTo(form) || !control->isEnabled()
             || !(qobject_cast<QAbstractButton *>(control) || qobject_cast<QLineEdit *>(control)
                  || qobject_cast<QScrollBar *>(control)))
@@ -112,50 +111,14 @@ void TestClicks::controlsOwnTheirPoints()
             ++points;
             QWidget *hit = form->childAt(control->mapTo(form, point));
             QVERIFY2(hit == control || control->isAncestorOf(hit),
-                     qPrintable(QStringLiteral("%1 at (%2, %3) belongs to %4")
-                                    .arg(control->objectName())
-                                    .arg(point.x())
-                                    .arg(point.y())
-                                    .arg(hit ? hit->objectName() : QStringLiteral("nothing"))));
+                     qPrintable(QStringLiteral("%1 at (%2, %3) belongs to %4").arg(control->objectName())
+                                    .arg(point.x()).arg(point.y()).arg(hit ? hit->objectName() : QStringLiteral("nothing"))));
         }
     }
-    qInfo("%s: %d controls, %d points", QTest::currentDataTag(), controls, points);
+    qInfo("%s: %d controls, %d points, %d captions", QTest::currentDataTag(), controls, points, captions);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
     QVERIFY(controls > 0);
     QCOMPARE(test.boxes.size(), 0);
-}
-
-void TestClicks::captionsFit()
-{
-    QFETCH(QString, window);
-    QFETCH(int, state);
-    QFETCH(QString, language);
-    WindowTest test(QStringLiteral("C"), language);
-    QWidget *form = openIn(test, window, state);
-    QVERIFY(QTest::qWaitForWindowExposed(form));
-    QStringList cut;
-    int checked = 0;
-    for (QWidget *control : form->findChildren<QWidget *>()) {
-        QString text = control->property("text").toString().remove(QRegularExpression(QStringLiteral("&(?!&)")));
-        const auto [room, flags] = captionRoom(control, text);
-        if (!control->isVisibleTo(form) || room.isEmpty() || text.trimmed().isEmpty())
-            continue;
-        ++checked;
-        const QRect needed = control->fontMetrics().boundingRect(room, flags, text);
-        const QString name = window + u'/' + control->objectName();
-        if ((needed.width() > room.width() || needed.height() > room.height())
-            && !(language == QLatin1String("it") && kItalianAsEver.contains(name)))
-            cut << QStringLiteral("%1 \"%2\" needs %3x%4 in %5x%6").arg(name, text).arg(needed.width())
-                       .arg(needed.height()).arg(room.width()).arg(room.height());
-    }
-    // The menu's tabs stand whole inside the window.
-    if (auto *tabs = form->findChild<QTabBar *>()) {
-        ++checked;
-        const int right = tabs->mapTo(form, tabs->tabRect(tabs->count() - 1).topRight()).x();
-        if (right >= form->width() || tabs->sizeHint().width() > tabs->width())
-            cut << QStringLiteral("tabs end at %1 in %2").arg(right).arg(form->width());
-    }
-    qInfo("%s: %d captions", QTest::currentDataTag(), checked);
-    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
 }
 
 QTEST_MAIN(TestClicks)
