@@ -8,7 +8,7 @@
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-packages=(cmake g++ ninja-build qt6-base-dev qt6-svg-dev
+packages=(cmake g++ ninja-build qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
           fonts-liberation2 fonts-comic-neue fonts-dejavu-core desktop-file-utils dpkg-dev
           appstream lintian)
 

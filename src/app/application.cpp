@@ -9,8 +9,10 @@
 #include "toolkit/resultaccessible.h"
 #include "toolkit/svgicon.h"
 #include "toolkit/definition.h"
+#include "toolkit/language.h"
 
 #include <QApplication>
+#include <QLocale>
 
 namespace {
 Application *running = nullptr;
@@ -37,6 +39,8 @@ void Application::ConfigureApplication()
     QApplication::setWindowIcon(SvgIcon(QStringLiteral(":/pictures/solenorium.svg")));
     // The program ends when its last window is unloaded, not when the last one is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Captions and messages follow the system's message languages; numbers keep following QLocale().
+    SetLanguage(LanguageOf(QLocale::system().uiLanguages()));
     InstallFontSubstitutions();
     InstallResultAccessibility();
     SetHelpFile(QStringLiteral("SOLENORIA.HLP"));

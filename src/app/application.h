@@ -20,8 +20,8 @@ public:
     Application();
     ~Application() override;
 
-    // Name, title, version and description of the program, the fonts of the
-    // window definitions and the project's help file, set on the QApplication.
+    // Name, title, version and description of the program, its language, the
+    // fonts of the window definitions and the project's help file.
     static void ConfigureApplication();
     // The running program, or nullptr.
     static Application *Instance();

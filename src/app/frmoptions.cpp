@@ -17,17 +17,17 @@ namespace {
 
 struct Scheda
 {
-    const char16_t *caption;
-    const char16_t *toolTip;
+    const char *caption;
+    const char *toolTip;
 };
 
 // The five tabs of the strip, in order; the handlers use the index and the caption.
 constexpr Scheda kSchede[] = {
-    {u"ZORVEK", u"Quello ero io"},
-    {u"Bobine-1", u"Esegue il programma n. 1"},
-    {u"Bobine-2", u"Esegue il programma bobine 2"},
-    {u"Diametri", u"Il perchè di questi programmi"},
-    {u"Circa", u"Il perchè di questi programmi"},
+    {QT_TRANSLATE_NOOP("frmOptions", "ZORVEK"), QT_TRANSLATE_NOOP("frmOptions", "Quello ero io")},
+    {QT_TRANSLATE_NOOP("frmOptions", "Bobine-1"), QT_TRANSLATE_NOOP("frmOptions", "Esegue il programma n. 1")},
+    {QT_TRANSLATE_NOOP("frmOptions", "Bobine-2"), QT_TRANSLATE_NOOP("frmOptions", "Esegue il programma bobine 2")},
+    {QT_TRANSLATE_NOOP("frmOptions", "Diametri"), QT_TRANSLATE_NOOP("frmOptions", "Il perchè di questi programmi")},
+    {QT_TRANSLATE_NOOP("frmOptions", "Circa"), QT_TRANSLATE_NOOP("frmOptions", "Il perchè di questi programmi")},
 };
 
 constexpr std::uint32_t kSfondo = 0x00C0E0FF;
@@ -63,8 +63,8 @@ void frmOptions::SetupWindow(QWidget *window)
     tabs->setDrawBase(false);
     tabs->setExpanding(false);
     for (const Scheda &scheda : kSchede) {
-        const int index = tabs->addTab(QString::fromUtf16(scheda.caption));
-        tabs->setTabToolTip(index, QString::fromUtf16(scheda.toolTip));
+        const int index = tabs->addTab(tr(scheda.caption));
+        tabs->setTabToolTip(index, tr(scheda.toolTip));
     }
     tabs->setCurrentIndex(0);
     // The page frame starts under the tabs, so the strip and its page read as one control.
@@ -168,7 +168,8 @@ void frmOptions::PreparaPagina(QPlainTextEdit *pagina, const QString &testo)
 
 void frmOptions::cmdOK_Click()
 {
-    const QString caption = m_ui->tbsOptions->tabText(m_ui->tbsOptions->currentIndex());
+    // The caption in the program's own language names the program, whatever language shows.
+    const QString caption = QString::fromUtf8(kSchede[m_ui->tbsOptions->currentIndex()].caption);
     if (caption == QLatin1String("Bobine-1"))
         m_application.ShowForm1();
     else if (caption == QLatin1String("Bobine-2"))

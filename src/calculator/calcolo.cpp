@@ -6,13 +6,14 @@
 #include "numbers/runtimeerror.h"
 #include "numbers/val.h"
 
+#include <QCoreApplication>
 #include <initializer_list>
 
 namespace {
 
-const QString kMettereIValori = QStringLiteral("Mettere i valori");
-const QString kMettereIlValore = QStringLiteral("Mettere il valore");
-const QString kErroreNonContemplato = QStringLiteral("Errore non contemplato!");
+const char *const kMettereIValori = QT_TRANSLATE_NOOP("Form1", "Mettere i valori");
+const char *const kMettereIlValore = QT_TRANSLATE_NOOP("Form1", "Mettere il valore");
+const char *const kErroreNonContemplato = QT_TRANSLATE_NOOP("Form1", "Errore non contemplato!");
 const QString kTreDecimali = QStringLiteral("#,##0.000");
 const QString kUnDecimale = QStringLiteral("#,##0.0");
 
@@ -148,7 +149,7 @@ EsitoCalcolo Calcola(std::int16_t Modo, const TabellaValoriC &ValoriC, const Tes
         const Quantity L = leggi(testi, 1, locale);
         const Quantity C = leggi(testi, 2, locale);
         if (qualcunoNonPositivo({C, L}))
-            return rifiuto(kMettereIValori);
+            return rifiuto(QCoreApplication::translate("Form1", kMettereIValori));
         const Quantity f = ToQuantity(Sqr(Divide(kRisonanza, FromQuantity(C * L))));
         esito.SEO = Format(f, kTreDecimali, locale);
         return esito;
@@ -157,7 +158,7 @@ EsitoCalcolo Calcola(std::int16_t Modo, const TabellaValoriC &ValoriC, const Tes
         const Quantity f = leggi(testi, 3, locale);
         const Quantity C = leggi(testi, 2, locale);
         if (qualcunoNonPositivo({f, C}))
-            return rifiuto(kMettereIValori);
+            return rifiuto(QCoreApplication::translate("Form1", kMettereIValori));
         esito.SEO = Format(induttanzaRisonante(f, C), kTreDecimali, locale);
         return esito;
     }
@@ -165,7 +166,7 @@ EsitoCalcolo Calcola(std::int16_t Modo, const TabellaValoriC &ValoriC, const Tes
         const Quantity L = leggi(testi, 1, locale);
         const Quantity f = leggi(testi, 3, locale);
         if (qualcunoNonPositivo({f, L}))
-            return rifiuto(kMettereIValori);
+            return rifiuto(QCoreApplication::translate("Form1", kMettereIValori));
         const double f2 = Power(FromQuantity(f), 2);
         const Quantity C = ToQuantity(Divide(kRisonanza, Multiply(FromQuantity(L), f2)));
         esito.SEO = Format(C, kTreDecimali, locale);
@@ -176,7 +177,7 @@ EsitoCalcolo Calcola(std::int16_t Modo, const TabellaValoriC &ValoriC, const Tes
         const Quantity N = leggi(testi, 5, locale);
         const Quantity D = leggi(testi, 4, locale);
         if (qualcunoNonPositivo({N, lunghezza, D}))
-            return rifiuto(kMettereIValori);
+            return rifiuto(QCoreApplication::translate("Form1", kMettereIValori));
         const double a = Power(FromQuantity(D), 2);
         const double b = Multiply(Power(FromQuantity(N), 2), a);
         const Quantity s = lunghezza + ToQuantity(Multiply(0.45, FromQuantity(D)));
@@ -191,7 +192,7 @@ EsitoCalcolo Calcola(std::int16_t Modo, const TabellaValoriC &ValoriC, const Tes
         const Quantity D = leggi(testi, 4, locale);
         const Quantity lunghezza = leggi(testi, 6, locale);
         if (qualcunoNonPositivo({D, L}))
-            return rifiuto(kMettereIValori);
+            return rifiuto(QCoreApplication::translate("Form1", kMettereIValori));
         const Quantity N = spire(L, D, lunghezza);
         esito.SEO = Format(N, kUnDecimale, locale);
         esito.bobina =
@@ -204,7 +205,7 @@ EsitoCalcolo Calcola(std::int16_t Modo, const TabellaValoriC &ValoriC, const Tes
         const Quantity D = leggi(testi, 4, locale);
         const Quantity lunghezza = leggi(testi, 6, locale);
         if (qualcunoNonPositivo({f, C, D, lunghezza}))
-            return rifiuto(kMettereIValori);
+            return rifiuto(QCoreApplication::translate("Form1", kMettereIValori));
         const Quantity L = induttanzaRisonante(f, C);
         const Quantity N = spire(L, D, lunghezza);
         esito.SEO = Format(N, kUnDecimale, locale);
@@ -215,7 +216,7 @@ EsitoCalcolo Calcola(std::int16_t Modo, const TabellaValoriC &ValoriC, const Tes
     case 7: { // pi low-pass filter for a working frequency
         const Quantity f = leggi(testi, 3, locale);
         if (qualcunoNonPositivo({f}))
-            return rifiuto(kMettereIlValore);
+            return rifiuto(QCoreApplication::translate("Form1", kMettereIlValore));
         const PassaBasso filtro = CalcolaPassaBasso(f, ValoriC);
         esito.SEO = Format(filtro.fcut, kUnDecimale, locale);
         esito.passaBasso = true;
@@ -225,7 +226,7 @@ EsitoCalcolo Calcola(std::int16_t Modo, const TabellaValoriC &ValoriC, const Tes
         return esito;
     }
     default: {
-        EsitoCalcolo nessunModo = rifiuto(kErroreNonContemplato);
+        EsitoCalcolo nessunModo = rifiuto(QCoreApplication::translate("Form1", kErroreNonContemplato));
         nessunModo.critico = true;
         return nessunModo;
     }

@@ -76,9 +76,9 @@ void Form1::SetupWindow(QWidget *window)
     NominaRisultato();
     // The low-pass values over the schematic have no caption of their own; the
     // drawing marks them in pF and µH.
-    ui->LblFT->setAccessibleName(QStringLiteral("Passa-basso: induttanza µH"));
-    ui->LblC1->setAccessibleName(QStringLiteral("Passa-basso: condensatore C1 pF"));
-    ui->LblC2->setAccessibleName(QStringLiteral("Passa-basso: condensatore C2 pF"));
+    ui->LblFT->setAccessibleName(tr("Passa-basso: induttanza µH"));
+    ui->LblC1->setAccessibleName(tr("Passa-basso: condensatore C1 pF"));
+    ui->LblC2->setAccessibleName(tr("Passa-basso: condensatore C2 pF"));
     // Results can be selected with the mouse and copied with Ctrl+C.
     for (QLabel *risultato : {ui->LblFT, ui->LblC1, ui->LblC2})
         risultato->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -102,7 +102,7 @@ void Form1::NominaRisultato()
 {
     // "*" stands until a mode is chosen; it names nothing.
     const QString caption = ui->Risultato->text();
-    ui->SEO->setAccessibleName(caption == QLatin1String("*") ? QStringLiteral("Risultato") : caption);
+    ui->SEO->setAccessibleName(caption == QLatin1String("*") ? tr("Risultato") : caption);
 }
 
 void Form1::DimenticaNota()
@@ -151,45 +151,45 @@ void Form1::ScegliModo(QPushButton *button, std::int16_t modo, std::initializer_
 
 void Form1::Cmd1_Click()
 {
-    ScegliModo(ui->Cmd1, 1, {ui->Text2, ui->Text1, ui->Lblindu, ui->Lblcap}, QStringLiteral("Frequenza Mhz"),
+    ScegliModo(ui->Cmd1, 1, {ui->Text2, ui->Text1, ui->Lblindu, ui->Lblcap}, tr("Frequenza Mhz"),
                ui->Image1);
 }
 
 void Form1::Cmd2_Click()
 {
-    ScegliModo(ui->Cmd2, 2, {ui->Text2, ui->Text3, ui->Lblfreq, ui->Lblcap}, QStringLiteral("Induttanza µHenry"),
+    ScegliModo(ui->Cmd2, 2, {ui->Text2, ui->Text3, ui->Lblfreq, ui->Lblcap}, tr("Induttanza µHenry"),
                ui->Image1);
 }
 
 void Form1::Cmd3_Click()
 {
-    ScegliModo(ui->Cmd3, 3, {ui->Text1, ui->Text3, ui->Lblfreq, ui->Lblindu}, QStringLiteral("Capacità PF"),
+    ScegliModo(ui->Cmd3, 3, {ui->Text1, ui->Text3, ui->Lblfreq, ui->Lblindu}, tr("Capacità PF"),
                ui->Image1);
 }
 
 void Form1::Cmd4_Click()
 {
     ScegliModo(ui->Cmd4, 4, {ui->LblLun, ui->LblSpi, ui->LblSup, ui->Text4, ui->Text5, ui->Text6},
-               QStringLiteral("Induttanza µHenry"), ui->Image1);
+               tr("Induttanza µHenry"), ui->Image1);
 }
 
 void Form1::Cmd5_Click()
 {
     ScegliModo(ui->Cmd5, 5, {ui->Text1, ui->Text4, ui->Text6, ui->Lblindu, ui->LblSup, ui->LblLun},
-               QStringLiteral("Spire n."), ui->Image1);
+               tr("Spire n."), ui->Image1);
 }
 
 void Form1::Cmd6_Click()
 {
     ScegliModo(ui->Cmd6, 6,
                {ui->Text2, ui->Text3, ui->Text4, ui->Text6, ui->Lblfreq, ui->Lblcap, ui->LblSup, ui->LblLun},
-               QStringLiteral("Spire n."), ui->Image1);
+               tr("Spire n."), ui->Image1);
 }
 
 void Form1::Cmd7_Click()
 {
     // The low-pass values stay hidden until a computation fills them.
-    ScegliModo(ui->Cmd7, 7, {ui->Text3, ui->Lblfreq}, QStringLiteral("Freq. taglio Mhz"), ui->Image3);
+    ScegliModo(ui->Cmd7, 7, {ui->Text3, ui->Lblfreq}, tr("Freq. taglio Mhz"), ui->Image3);
 }
 
 void Form1::CmdKalc_Click()

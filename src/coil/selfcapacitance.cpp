@@ -3,6 +3,7 @@
 
 #include "coil/coilsheet.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -106,12 +107,12 @@ QString SelfCapacitanceNote(double microH, double tuningPf, double diameterMm, d
     if (!propria || !f || !fs)
         return QString();
     QStringList lines;
-    lines << QStringLiteral("Capacità propria della bobina (Medhurst): %1 pF").arg(locale.toString(*propria, 'f', 1));
-    lines << QStringLiteral("Con la capacità propria (%1 + %2 pF): %3 MHz")
+    lines << QCoreApplication::translate("Coil", "Capacità propria della bobina (Medhurst): %1 pF").arg(locale.toString(*propria, 'f', 1));
+    lines << QCoreApplication::translate("Coil", "Con la capacità propria (%1 + %2 pF): %3 MHz")
                  .arg(capacita(tuningPf, locale), locale.toString(*propria, 'f', 1), locale.toString(*f, 'f', 3));
-    lines << QStringLiteral("Risonanza propria della bobina: %1 MHz").arg(treCifre(*fs, locale));
+    lines << QCoreApplication::translate("Coil", "Risonanza propria della bobina: %1 MHz").arg(treCifre(*fs, locale));
     if (*f >= kSelfResonanceFraction * *fs) // the text says "un terzo": kSelfResonanceFraction is 1/3
-        lines << QStringLiteral("Attenzione: la frequenza supera un terzo della risonanza propria: qui la bobina "
+        lines << QCoreApplication::translate("Coil", "Attenzione: la frequenza supera un terzo della risonanza propria: qui la bobina "
                                 "non si comporta più come un'induttanza pura.");
     return lines.join(u'\n');
 }
@@ -119,6 +120,6 @@ QString SelfCapacitanceNote(double microH, double tuningPf, double diameterMm, d
 QString SelfCapacitanceLine(double diameterMm, double lengthMm, const QLocale &locale)
 {
     const std::optional<double> propria = SelfCapacitancePf(diameterMm, lengthMm);
-    return propria ? QStringLiteral("Capacità propria (Medhurst): %1 pF").arg(locale.toString(*propria, 'f', 1))
+    return propria ? QCoreApplication::translate("Coil", "Capacità propria (Medhurst): %1 pF").arg(locale.toString(*propria, 'f', 1))
                    : QString();
 }

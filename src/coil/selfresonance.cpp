@@ -7,6 +7,7 @@
 #include "coil/selfcapacitance.h"
 #include "coil/sheetmath.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <numbers>
 
@@ -92,41 +93,41 @@ QString SourceNote(SheetFigure f)
 {
     switch (f) {
     case SheetFigure::CurrentSheetInductance:
-        return QStringLiteral("Foglio di corrente (Lorenz, coefficiente di Nagaoka) sul diametro del centro del filo: "
+        return QCoreApplication::translate("Coil", "Foglio di corrente (Lorenz, coefficiente di Nagaoka) sul diametro del centro del filo: "
                               "esatto per un avvolgimento ideale.");
     case SheetFigure::RoundWireInductance:
-        return QStringLiteral("Correzione di Rosa per il filo tondo (Rosa 1908, Grover 1946): scarto dell'ordine "
+        return QCoreApplication::translate("Coil", "Correzione di Rosa per il filo tondo (Rosa 1908, Grover 1946): scarto dell'ordine "
                               "dello 0,1-1 % da una bobina reale misurata a bassa frequenza.");
     case SheetFigure::ApparentInductance:
-        return QStringLiteral("Linea elicoidale in corto, L·tan(x)/x (Knight 2016): eredita l'incertezza della "
+        return QCoreApplication::translate("Coil", "Linea elicoidale in corto, L·tan(x)/x (Knight 2016): eredita l'incertezza della "
                               "risonanza propria, circa 10 %, e cresce vicino a essa.");
     case SheetFigure::WireLength:
-        return QStringLiteral("Elica sul centro del filo, terminali esclusi: esatta quanto le misure della bobina.");
+        return QCoreApplication::translate("Coil", "Elica sul centro del filo, terminali esclusi: esatta quanto le misure della bobina.");
     case SheetFigure::WireMass:
-        return QStringLiteral("Filo nudo, densità IEC 60028 (rame) o IEC 60889 (alluminio); lo smalto aggiunge "
+        return QCoreApplication::translate("Coil", "Filo nudo, densità IEC 60028 (rame) o IEC 60889 (alluminio); lo smalto aggiunge "
                               "dall'1 al 5 %.");
     case SheetFigure::DcResistance:
-        return QStringLiteral("A 20 °C, resistività IEC 60028 o IEC 60889: entro il 2 % circa; +0,4 % per grado "
+        return QCoreApplication::translate("Coil", "A 20 °C, resistività IEC 60028 o IEC 60889: entro il 2 % circa; +0,4 % per grado "
                               "in più.");
     case SheetFigure::SkinDepth:
-        return QStringLiteral("Profondità di penetrazione √(ρ/(π f μ0)) per metallo non magnetico.");
+        return QCoreApplication::translate("Coil", "Profondità di penetrazione √(ρ/(π f μ0)) per metallo non magnetico.");
     case SheetFigure::AcResistance:
-        return QStringLiteral("Effetto pelle (soluzione di Bessel) per il fattore di prossimità misurato da "
+        return QCoreApplication::translate("Coil", "Effetto pelle (soluzione di Bessel) per il fattore di prossimità misurato da "
                               "Medhurst (1947): circa 5 %, di più con filo ossidato.");
     case SheetFigure::Q:
-        return QStringLiteral("Q = 2πf·L/R ridotto vicino alla risonanza propria: circa 10 %, le bobine reali "
+        return QCoreApplication::translate("Coil", "Q = 2πf·L/R ridotto vicino alla risonanza propria: circa 10 %, le bobine reali "
                               "stanno spesso un po' sotto (terminali, saldature, supporto).");
     case SheetFigure::MedhurstCapacitance:
-        return QStringLiteral("Tabella di Medhurst (1947), bobine su bacchette piene di polistirolo, circa 5 %: "
+        return QCoreApplication::translate("Coil", "Tabella di Medhurst (1947), bobine su bacchette piene di polistirolo, circa 5 %: "
                               "in aria la capacità è minore.");
     case SheetFigure::KnightCapacitance:
-        return QStringLiteral("Formula di Knight (2016) con la permittività del supporto, pieno: circa 5 % dai "
+        return QCoreApplication::translate("Coil", "Formula di Knight (2016) con la permittività del supporto, pieno: circa 5 % dai "
                               "dati di Medhurst.");
     case SheetFigure::SelfResonance:
-        return QStringLiteral("Metodo della linea elicoidale di Knight (2016): entro circa il 10 % dalle misure "
+        return QCoreApplication::translate("Coil", "Metodo della linea elicoidale di Knight (2016): entro circa il 10 % dalle misure "
                               "su bobine in aria.");
     case SheetFigure::FiguresLimit:
-        return QStringLiteral("0,6 volte la risonanza propria: oltre, l'incertezza della risonanza si amplifica "
+        return QCoreApplication::translate("Coil", "0,6 volte la risonanza propria: oltre, l'incertezza della risonanza si amplifica "
                               "in tutte le grandezze che dipendono dalla frequenza.");
     }
     return QString();

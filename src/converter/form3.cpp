@@ -20,13 +20,13 @@
 
 namespace {
 
-const QString kLunghezzaDaCorreggere = QStringLiteral(
+const char *const kLunghezzaDaCorreggere = QT_TRANSLATE_NOOP("Form3",
     "La lunghezza della bobina di partenza deve essere maggiore di zero: "
     "correggere il valore di \"Lunghezza bobina mm\" nei dati di partenza.");
-const QString kSpaziaturaDaCorreggere = QStringLiteral(
+const char *const kSpaziaturaDaCorreggere = QT_TRANSLATE_NOOP("Form3",
     "La spaziatura di partenza (lunghezza diviso spire) deve essere maggiore di zero: "
     "correggere il numero delle \"Spire\" o la \"Lunghezza bobina mm\" nei dati di partenza.");
-const QString kRicercaInterrotta = QStringLiteral(
+const char *const kRicercaInterrotta = QT_TRANSLATE_NOOP("Form3",
     "Dopo %1 tentativi la ricerca non ha raggiunto l'induttanza di partenza ed è stata interrotta: "
     "controllare i dati di partenza e il nuovo diametro.");
 
@@ -89,8 +89,8 @@ void Form3::SetupWindow(QWidget *window)
     ui->LabelSPI->setAccessibleName(nome(ui->Label8, nuovi));
     ui->LabelLUN->setAccessibleName(nome(ui->Label9, nuovi));
     ui->LabelSPZ->setAccessibleName(nome(ui->Label10, nuovi));
-    ui->VScroll1->setAccessibleName(QStringLiteral("Regola %1").arg(nome(ui->Label8, nuovi)));
-    ui->VScroll2->setAccessibleName(QStringLiteral("Regola %1").arg(nome(ui->Label9, nuovi)));
+    ui->VScroll1->setAccessibleName(tr("Regola %1").arg(nome(ui->Label8, nuovi)));
+    ui->VScroll2->setAccessibleName(tr("Regola %1").arg(nome(ui->Label9, nuovi)));
     ui->FiloCm->setAccessibleName(ui->Label13->text());
     // Results can be selected with the mouse and copied with Ctrl+C.
     for (QLabel *risultato : {ui->LabelIND2, ui->LabelSPI, ui->LabelLUN, ui->LabelSPZ, ui->FiloCm})
@@ -137,11 +137,11 @@ void Form3::Command1_Click()
     }
     // Inputs that are sure to end in a fault are refused before anything is written.
     if (letti[0] == 0) {
-        MsgBox(RifiutoCampo(ui->TextSPI, QStringLiteral("con 0 spire la spaziatura non si può calcolare.")));
+        MsgBox(RifiutoCampo(ui->TextSPI, tr("con 0 spire la spaziatura non si può calcolare.")));
         return;
     }
     if (!(letti[3] > 0)) {
-        MsgBox(RifiutoCampo(ui->TextDIA2, QStringLiteral("il nuovo diametro deve essere maggiore di zero.")));
+        MsgBox(RifiutoCampo(ui->TextDIA2, tr("il nuovo diametro deve essere maggiore di zero.")));
         return;
     }
     // The accuracy notes describe the inductances this click computes; a
@@ -171,12 +171,12 @@ void Form3::Command1_Click()
 
 QString Form3::Causa(const QLineEdit *campo) const
 {
-    return QStringLiteral("Causa: \"%1\" vale %2.").arg(campo->accessibleName(), campo->text());
+    return tr("Causa: \"%1\" vale %2.").arg(campo->accessibleName(), campo->text());
 }
 
 QString Form3::RifiutoCampo(const QLineEdit *campo, const QString &motivo) const
 {
-    return QStringLiteral("Nel campo \"%1\" il testo \"%2\" non va bene: %3")
+    return tr("Nel campo \"%1\" il testo \"%2\" non va bene: %3")
         .arg(campo->accessibleName(), campo->text(), motivo);
 }
 
@@ -213,11 +213,11 @@ void Form3::Converti(const std::array<double, 5> &letti, QLineEdit *&causa)
     // Without a length the length estimate never grows and the search would
     // compute the same pass for ever.
     if (Compare(LUN[1], 0.0) <= 0) {
-        MsgBox(kLunghezzaDaCorreggere);
+        MsgBox(tr(kLunghezzaDaCorreggere));
         return;
     }
     if (Compare(SPZ, 0.0) <= 0) {
-        MsgBox(kSpaziaturaDaCorreggere);
+        MsgBox(tr(kSpaziaturaDaCorreggere));
         return;
     }
 
@@ -254,7 +254,7 @@ void Form3::Converti(const std::array<double, 5> &letti, QLineEdit *&causa)
             break;
         }
         if (pass == kMaxSearchPasses) {
-            MsgBox(kRicercaInterrotta.arg(kMaxSearchPasses));
+            MsgBox(tr(kRicercaInterrotta).arg(kMaxSearchPasses));
             return;
         }
         spirePrecedenti = SPI[2];

@@ -66,13 +66,13 @@ void Form2::SetupWindow(QWidget *window)
     ui->Spire->setAccessibleName(ui->Option3->text());
     ui->Cap1->setAccessibleName(ui->Option4->text());
     ui->Cap2->setAccessibleName(ui->Option5->text());
-    ui->Spaz->setAccessibleName(QStringLiteral("Spaziatura %1").arg(ui->Label8->text()));
+    ui->Spaz->setAccessibleName(tr("Spaziatura %1").arg(ui->Label8->text()));
     ui->MicroH->setAccessibleName(QStringLiteral("%1 %2").arg(ui->Label7->text(), ui->Label1->text()));
-    ui->Freq1->setAccessibleName(QStringLiteral("Frequenza %1, %2").arg(ui->Label5->text(), ui->Option4->text()));
-    ui->Freq2->setAccessibleName(QStringLiteral("Frequenza %1, %2").arg(ui->Label6->text(), ui->Option5->text()));
+    ui->Freq1->setAccessibleName(tr("Frequenza %1, %2").arg(ui->Label5->text(), ui->Option4->text()));
+    ui->Freq2->setAccessibleName(tr("Frequenza %1, %2").arg(ui->Label6->text(), ui->Option5->text()));
     ui->FiloCm->setAccessibleName(QStringLiteral("%1 %2").arg(ui->Label3->text(), ui->Label4->text()));
-    ui->Label9->setAccessibleName(QStringLiteral("%1: lato").arg(ui->Label12->text()));
-    ui->Label10->setAccessibleName(QStringLiteral("%1: diagonale").arg(ui->Label12->text()));
+    ui->Label9->setAccessibleName(tr("%1: lato").arg(ui->Label12->text()));
+    ui->Label10->setAccessibleName(tr("%1: diagonale").arg(ui->Label12->text()));
     // The small button without a caption works the lock.
     ui->CmdBlock->setAccessibleName(ui->Aggancia->text());
     // Results can be selected with the mouse and copied with Ctrl+C.
@@ -228,11 +228,11 @@ void Form2::Ricalcola()
     ui->FiloCm->setText(Format(Ricalcolo::Filo(Diametro, NumSpire, Lunghezza), QStringLiteral("##0.000")));
 
     if (const std::optional<double> lato = Ricalcolo::LatoQuadro(Diametro)) {
-        const Variante latoTesto = Variante(QStringLiteral("lato cm ")) + Variante(Format(*lato, QStringLiteral("##0.0")));
+        const Variante latoTesto = Variante(tr("lato cm ")) + Variante(Format(*lato, QStringLiteral("##0.0")));
         ui->Label9->setText(latoTesto.ToText());
         const double diagonale = Ricalcolo::DiagonaleQuadro(*lato);
         const Variante diagonaleTesto =
-            Variante(QStringLiteral("diagon. cm ")) + Variante(Format(diagonale, QStringLiteral("##0.0")));
+            Variante(tr("diagon. cm ")) + Variante(Format(diagonale, QStringLiteral("##0.0")));
         ui->Label10->setText(diagonaleTesto.ToText());
     } else {
         ui->Label9->setText(QString());
@@ -450,13 +450,13 @@ void Form2::Aggancia_Click()
     case Qt::Checked:
         ui->Image1->setVisible(false);
         ui->Image2->setVisible(true);
-        ui->Aggancia->setText(QStringLiteral("Spaziatura agganciata"));
+        ui->Aggancia->setText(tr("Spaziatura agganciata"));
         ui->Spire->setFocus();
         break;
     case Qt::Unchecked:
         ui->Image2->setVisible(false);
         ui->Image1->setVisible(true);
-        ui->Aggancia->setText(QStringLiteral("Spaziatura sganciata"));
+        ui->Aggancia->setText(tr("Spaziatura sganciata"));
         break;
     default:
         break;

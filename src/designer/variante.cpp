@@ -6,6 +6,8 @@
 #include "numbers/runtimeerror.h"
 #include "numbers/val.h"
 
+#include <QCoreApplication>
+
 double Variante::ToDouble(const QLocale &locale) const
 {
     if (const auto *whole = std::get_if<std::int16_t>(&m_value))
@@ -27,14 +29,14 @@ double Variante::ToDouble(const QLocale &locale) const
     if (reading.kind == FieldReading::Kind::Ambiguous)
         throw mismatch.withDetail(FieldRefusalMessage(m_campo, text, locale));
     throw mismatch.withDetail(
-        QStringLiteral("Nel campo \"%1\" il testo \"%2\" non è un numero.").arg(m_campo, text));
+        QCoreApplication::translate("Form2", "Nel campo \"%1\" il testo \"%2\" non è un numero.").arg(m_campo, text));
 }
 
 QString Variante::Causa() const
 {
     if (m_campo.isEmpty())
         return QString();
-    return QStringLiteral("Causa: \"%1\" vale %2.").arg(m_campo, ToText());
+    return QCoreApplication::translate("Form2", "Causa: \"%1\" vale %2.").arg(m_campo, ToText());
 }
 
 QString Variante::ToText(const QLocale &locale) const

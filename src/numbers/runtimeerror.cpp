@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "numbers/runtimeerror.h"
 
+#include <QCoreApplication>
+
 RuntimeError::RuntimeError(ErrorNumber number)
     : m_number(number)
     , m_what(descriptionOf(number).toStdString())
@@ -23,17 +25,17 @@ QString RuntimeError::descriptionOf(ErrorNumber number)
 {
     switch (number) {
     case ErrorNumber::InvalidArgument:
-        return QStringLiteral("Chiamata di routine o argomento non validi");
+        return QCoreApplication::translate("RuntimeError", "Chiamata di routine o argomento non validi");
     case ErrorNumber::Overflow:
-        return QStringLiteral("Overflow");
+        return QCoreApplication::translate("RuntimeError", "Overflow");
     case ErrorNumber::SubscriptOutOfRange:
-        return QStringLiteral("Indice non incluso nell'intervallo");
+        return QCoreApplication::translate("RuntimeError", "Indice non incluso nell'intervallo");
     case ErrorNumber::DivisionByZero:
-        return QStringLiteral("Divisione per zero");
+        return QCoreApplication::translate("RuntimeError", "Divisione per zero");
     case ErrorNumber::TypeMismatch:
-        return QStringLiteral("Tipo non corrispondente");
+        return QCoreApplication::translate("RuntimeError", "Tipo non corrispondente");
     case ErrorNumber::InvalidPropertyValue:
-        return QStringLiteral("Valore della proprietà non valido");
+        return QCoreApplication::translate("RuntimeError", "Valore della proprietà non valido");
     }
-    return QStringLiteral("Errore sconosciuto");
+    return QCoreApplication::translate("RuntimeError", "Errore sconosciuto");
 }

@@ -4,6 +4,8 @@
 #include "numbers/localenumber.h"
 #include "numbers/runtimeerror.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
@@ -245,11 +247,13 @@ QString FieldRefusalMessage(const QString &caption, const QString &text, const Q
         // Written without grouping, each reading reads one way only.
         const QString comeLocale = FormatLocaleNumber(reading.localeValue, locale);
         const QString comeVal = FormatLocaleNumber(reading.valValue, locale);
-        return QStringLiteral("Nel campo \"%1\" il testo \"%2\" si può leggere in due modi: %3 oppure %4.\n\n"
-                              "Scrivere \"%3\" per il primo, \"%4\" per il secondo.")
+        return QCoreApplication::translate("FieldReading",
+                                           "Nel campo \"%1\" il testo \"%2\" si può leggere in due modi: %3 oppure %4.\n\n"
+                                           "Scrivere \"%3\" per il primo, \"%4\" per il secondo.")
             .arg(caption, text, comeLocale, comeVal);
     }
-    return QStringLiteral("Nel campo \"%1\" il testo \"%2\" non si legge tutto come numero.\n\n"
-                          "Scrivere il numero senza unità, con il separatore decimale del sistema: %3")
+    return QCoreApplication::translate("FieldReading",
+                                       "Nel campo \"%1\" il testo \"%2\" non si legge tutto come numero.\n\n"
+                                       "Scrivere il numero senza unità, con il separatore decimale del sistema: %3")
         .arg(caption, text, locale.toString(2.5));
 }

@@ -3,7 +3,9 @@
 
 #include "toolkit/messages.h"
 #include "toolkit/definition.h"
+#include "toolkit/language.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
@@ -23,7 +25,7 @@ QString HelpFolder(const QString &helpFile)
     // The project's "SOLENORIA.HLP" and the windows' "solenoria.hlp" name the same manual.
     const QString base = QFileInfo(helpFile).completeBaseName().toLower();
     if (base == QLatin1String("solenoria"))
-        return QStringLiteral(":/help");
+        return CurrentLanguage() == Language::English ? QStringLiteral(":/help/en") : QStringLiteral(":/help");
     return QString();
 }
 
@@ -35,15 +37,16 @@ void OpenHelp(const QString &page)
         browser->setObjectName(QStringLiteral("helpViewer"));
         browser->setAttribute(Qt::WA_DeleteOnClose, false);
         browser->setOpenExternalLinks(false);
-        browser->setWindowTitle(QStringLiteral("Guida"));
         browser->resize(720, 600);
         QFile style(QStringLiteral(":/help/style.css"));
         if (style.open(QIODevice::ReadOnly))
             browser->document()->setDefaultStyleSheet(QString::fromUtf8(style.readAll()));
     }
+    // The title follows the language, which may have changed since the window was made.
+    browser->setWindowTitle(QCoreApplication::translate("HelpViewer", "Guida"));
     const QString folder = HelpFolder(HelpFile());
     if (folder.isEmpty()) {
-        MsgBox(QStringLiteral("Impossibile trovare la guida %1").arg(HelpFile()), MsgBoxStyle::Critical);
+        MsgBox(QCoreApplication::translate("HelpViewer", "Impossibile trovare la guida %1").arg(HelpFile()), MsgBoxStyle::Critical);
         return;
     }
     browser->setSearchPaths({folder});

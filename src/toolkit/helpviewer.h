@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's own help: Italian HTML pages kept in the resources and shown
+// The program's own help: HTML pages, Italian and English, kept in the resources and shown
 // in one help window (objectName "helpViewer") at the page of the window that
 // asked for it.
 #pragma once
@@ -13,5 +13,6 @@ class QWidget;
 void OpenHelp(const QString &page);
 // The help window, or nullptr if it was never opened.
 QWidget *HelpWindow();
-// The resource folder of a help file name ("solenoria.hlp" in any case).
+// The resource folder of a help file name ("solenoria.hlp" in any case), in
+// the current language.
 QString HelpFolder(const QString &helpFile);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the GUI tests share: the program started afresh in a locale, its
+// What the GUI tests share: the program started afresh in a locale and a
+// language ("it" or "en"), its
 // windows and controls found by name, text typed and controls clicked where a
 // person does, and every message box caught and closed so none blocks a test.
 #pragma once
@@ -11,6 +12,7 @@
 #include "converter/form3.h"
 #include "designer/form2.h"
 #include "toolkit/helpviewer.h"
+#include "toolkit/language.h"
 #include "toolkit/program.h"
 
 #include <QApplication>
@@ -30,11 +32,12 @@ struct CaughtBox
 class WindowTest
 {
 public:
-    explicit WindowTest(const QString &locale = QStringLiteral("C"))
+    explicit WindowTest(const QString &locale = QStringLiteral("C"), const QString &language = QStringLiteral("it"))
     {
         QLocale::setDefault(QLocale(locale));
         static const bool configured = (Application::ConfigureApplication(), true);
         Q_UNUSED(configured);
+        SetLanguage(LanguageOf({language}));
         Program::instance().SetEndAction([this] { ++ends; });
         // Every modal box is accepted as soon as it shows, and remembered.
         m_catcher.callOnTimeout([this] {

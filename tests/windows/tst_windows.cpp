@@ -75,7 +75,7 @@ QString observe(WindowTest &test, const QString &check)
         return test.form(check.section(u'=', 1)).IsLoaded() == (name == QLatin1String("loaded")) ? check : key;
     if (name == QLatin1String("help")) {
         auto *help = qobject_cast<QTextBrowser *>(HelpWindow());
-        return key + (help && help->isVisible() ? help->source().fileName() + help->windowTitle() : QString());
+        return key + (help && help->isVisible() ? help->source().path().mid(6) + help->windowTitle() : QString());
     }
     if (check.contains(QLatin1String(".tip=")))
         return key + test.control(name)->toolTip();
@@ -103,11 +103,22 @@ QString observe(WindowTest &test, const QString &check)
 
 void TestWindows::scenario_data()
 {
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("shown");
-    const auto row = [](const char *name, const char *locale, const QStringList &steps, const QStringList &shown) {
-        QTest::newRow(name) << locale << steps << shown;
+    // Every scenario runs in Italian and in English; in English the checks
+    // given in the last column stand for the Italian ones of the same control.
+    const auto row = [](const char *name, const char *locale, const QStringList &steps, const QStringList &shown,
+                        const QStringList &english = {}) {
+        const auto control = [](const QString &check) { return check.section(QRegularExpression(QStringLiteral("[=~]")), 0, 0); };
+        QStringList inEnglish = shown;
+        for (const QString &check : english)
+            for (QString &italian : inEnglish)
+                if (control(italian) == control(check))
+                    italian = check;
+        QTest::addRow("%s, it", name) << "it" << locale << steps << shown;
+        QTest::addRow("%s, en", name) << "en" << locale << steps << inEnglish;
     };
     // The menu: each tab's page, the programs it opens, its keys.
     row("menu at start", "C", {}, {"Picture1!", "Image1!", "Text1!", "Text2!", "cmdOK!", "cmdApply?", "unloaded=Form1"});
@@ -127,25 +138,28 @@ void TestWindows::scenario_data()
     row("Esc in a program does not", "C", {"open:Form1", "Cmd1<Esc"}, {"ends=0", "loaded=Form1"});
     row("END, the last window", "C", {"cmdApply"}, {"ends=1", "unloaded=frmOptions"});
     row("END with a program open", "C", {"open:Form2", "open:frmOptions", "cmdApply"}, {"ends=0", "loaded=Form2"});
-    row("F1 in the menu", "C", {"tbsOptions<F1"}, {"help=menu.htmlGuida"});
-    row("F1 in the converter", "C", {"open:Form3", "TextDIA2<F1"}, {"help=convertitore.htmlGuida"});
-    row("F1 caption in the designer", "C", {"open:Form2", "Label2"}, {"help=progettista.htmlGuida"});
+    row("F1 in the menu", "C", {"tbsOptions<F1"}, {"help=menu.htmlGuida"}, {"help=en/menu.htmlHelp"});
+    row("F1 in the converter", "C", {"open:Form3", "TextDIA2<F1"}, {"help=convertitore.htmlGuida"}, {"help=en/convertitore.htmlHelp"});
+    row("F1 caption in the designer", "C", {"open:Form2", "Label2"}, {"help=progettista.htmlGuida"}, {"help=en/progettista.htmlHelp"});
 
     // The calculator: modes, results, refusals that change nothing.
     row("mode 1 after mode 7", "C", {"open:Form1", "Cmd7", "Cmd1", "Text1=10", "Text2=100", "CmdKalc"},
-        {"SEO=5.033", "Risultato=Frequenza Mhz", "Text3!", "Image3!", "Image1?", "boxes=0"});
+        {"SEO=5.033", "Risultato=Frequenza Mhz", "Text3!", "Image3!", "Image1?", "boxes=0"}, {"Risultato=Frequency MHz"});
     row("mode 7 fills the schematic", "it_IT", {"open:Form1", "Cmd7", "Text3=7", "CmdKalc"},
         {"SEO=8,3", "LblC1=390,0", "LblC2=390,0", "LblFT=1,893", "LblFT?", "Image3?", "Image1!"});
     row("mode 4 note", "C", {"open:Form1", "Cmd4", "Text4=20", "Text5=20", "Text6=20", "CmdKalc"},
         {"SEO=5.517", "SEO.tip~5.436 µH", "Text1!", "Text4?"});
     row("refused keeps the result", "C", {"open:Form1", "Cmd1", "Text1=10", "Text2=100", "CmdKalc", "Text2=0", "CmdKalc"},
-        {"box~Mettere i valori", "SEO=5.033", "SEO.tip~"});
-    row("no mode chosen", "C", {"open:Form1", "CmdKalc"}, {"box~Errore non contemplato!", "SEO=0"});
+        {"box~Mettere i valori", "SEO=5.033", "SEO.tip~"}, {"box~Enter the values"});
+    row("no mode chosen", "C", {"open:Form1", "CmdKalc"}, {"box~Errore non contemplato!", "SEO=0"}, {"box~Unforeseen error!"});
     row("mode kept across a reopening", "C", {"open:Form1", "Cmd2", "Command1", "open:Form1", "CmdKalc"},
-        {"Modo=2", "Text2!", "Cmd2=INDUTTANZA   dati frequenza e capacità", "box~Mettere i valori"});
+        {"Modo=2", "Text2!", "Cmd2=INDUTTANZA   dati frequenza e capacità", "box~Mettere i valori"},
+        {"Cmd2=INDUCTANCE    from frequency and capacitance", "box~Enter the values"});
     row("calculator, en_US 2,5 refused", "en_US", {"open:Form1", "Cmd2", "Text3=7", "Text2=2,5", "CmdKalc"},
         {"box~Nel campo \"Capacità  pF\" il testo \"2,5\" non si legge tutto come numero.\n\n"
-         "Scrivere il numero senza unità, con il separatore decimale del sistema: 2.5", "SEO=0"});
+         "Scrivere il numero senza unità, con il separatore decimale del sistema: 2.5", "SEO=0"},
+        {"box~In the field \"Capacitor pF\" the text \"2,5\" does not read as a number in full.\n\n"
+         "Write the number without units, with the system's decimal separator: 2.5"});
     row("calculator, it_IT 100,5", "it_IT", {"open:Form1", "Cmd2", "Text3=7", "Text2=100,5", "CmdKalc"}, {"SEO=5,144"});
 
     // The designer: steps, the lock, square coils, reports that name the field.
@@ -153,19 +167,20 @@ void TestWindows::scenario_data()
         {"MicroH=265,205", "MicroH.value=265,205", "Spaz=0,50", "Freq1=,512", "Freq2=1,652", "FiloCm=13,823", "Label9=", "focus=DiamSup"});
     // The notes follow every step, and none stands for a figure not computed.
     row("frequency notes", "it_IT", {"open:Form2"}, {"Freq2.tip~Con la capacità propria (35 + 1,9 pF): 1,609 MHz",
-        "Freq1.tip~(365 + ", "MicroH.tip~Capacità propria (Medhurst): 1,9 pF"});
+        "Freq1.tip~(365 + ", "MicroH.tip~Capacità propria (Medhurst): 1,9 pF"},
+        {"Freq2.tip~With the self-capacitance (35 + 1,9 pF): 1,609 MHz", "MicroH.tip~Self-capacitance (Medhurst): 1,9 pF"});
     row("frequency notes after a step", "it_IT", {"open:Form2", "Cap2", "Cmdpiu1"}, {"Freq2.tip~(36 + 1,9 pF)"});
     row("no note without a frequency", "C", {"open:Form2", "Cap2=0", "CmdCalc"}, {"Freq2.tip=", "Freq1.tip~(365 + "});
     row("turns note", "C", {"open:Form1", "Cmd6", "Text3=7", "Text2=100", "Text4=20", "Text6=30", "CmdKalc"},
-        {"SEO.tip~Con la capacità propria (100 + "});
+        {"SEO.tip~Con la capacità propria (100 + "}, {"SEO.tip~With the self-capacitance (100 + "});
     row("a click in a field selects its row", "C", {"open:Form2", "Cap1", "Cmdpiu1"}, {"Option4?", "Cap1=366", "Freq1=.511"});
     row("turns step", "C", {"open:Form2", "Spire", "Cmdmeno1"}, {"Spire=109", "MicroH=260.405", "LunBob=55"});
     row("lock: length follows the turns", "C", {"open:Form2", "CmdBlock", "Spire", "piu10c"},
-        {"Aggancia=Spaziatura agganciata", "Image2?", "Image1!", "Spire=120", "LunBob=60"});
+        {"Aggancia=Spaziatura agganciata", "Image2?", "Image1!", "Spire=120", "LunBob=60"}, {"Aggancia=Spacing locked"});
     row("lock holds the spacing", "C", {"open:Form2", "Spire=103", "CmdCalc", "Aggancia", "Spire", "Cmdpiu1"},
         {"LunBob=55.5339805825243", "LunBob.cursor=0", "Spaz=0.53"});
     row("a length step lets the lock go", "C", {"open:Form2", "CmdBlock", "LunBob", "Cmdpiu1"},
-        {"Aggancia=Spaziatura sganciata", "LunBob=56", "Image1?"});
+        {"Aggancia=Spaziatura sganciata", "LunBob=56", "Image1?"}, {"Aggancia=Spacing unlocked"});
     row("square coils", "C", {"open:Form2", "Option6@0", "DiamSup", "Cmdpiu1"}, {"DiamSup=41", "LunBob=41"});
     row("square coils off again", "C", {"open:Form2", "Option6@0", "Option7@0", "DiamSup", "Cmdpiu1"},
         {"DiamSup=41", "LunBob=55"});
@@ -173,23 +188,29 @@ void TestWindows::scenario_data()
         "piu10b", "meno10b", "piu10c", "piu10c", "meno10c", "piu10d", "piu10d", "meno10d", "piu10e", "piu10e", "meno10e"},
         {"DiamSup=50.5", "LunBob=65", "Spire=120", "Cap1=375", "Cap2=45", "Option5?"});
     row("steps stop at the bound", "C", {"open:Form2", "Cap2=1", "Cap2", "Cmdmeno1", "meno10e"}, {"Cap2=1", "Option5?"});
-    row("a step may cross the bound", "C", {"open:Form2", "DiamSup=995", "piu10a"}, {"DiamSup=1005", "Label9=lato cm 89.0"});
+    row("a step may cross the bound", "C", {"open:Form2", "DiamSup=995", "piu10a"}, {"DiamSup=1005", "Label9=lato cm 89.0"},
+        {"Label9=side cm 89.0"});
     row("designer, text in a field", "en_US", {"open:Form2", "Spire=abc", "CmdCalc"},
         {"box~Errore di run-time '13':\n\nTipo non corrispondente\n\nNel campo \"Spire\" il testo \"abc\" non è un numero.",
-         "Spaz=", "MicroH=", "FiloCm="});
+         "Spaz=", "MicroH=", "FiloCm="},
+        {"box~Run-time error '13':\n\nType mismatch\n\nIn the field \"Turns\" the text \"abc\" is not a number."});
     row("designer, no turns, window still usable", "it_IT", {"open:Form2", "Spire=0", "CmdCalc", "Spire=100", "CmdCalc"},
-        {"box~Errore di run-time '11':\n\nDivisione per zero\n\nCausa: \"Spire\" vale 0.", "Spaz=0,55"});
+        {"box~Errore di run-time '11':\n\nDivisione per zero\n\nCausa: \"Spire\" vale 0.", "Spaz=0,55"},
+        {"box~Run-time error '11':\n\nDivision by zero\n\nCause: \"Turns\" is 0."});
     row("designer, fault after the inductance", "C", {"open:Form2", "DiamSup=0", "CmdCalc"},
         {"box~Errore di run-time '11':\n\nDivisione per zero\n\nCausa: \"Diametro supporto\" vale 0.", "Spaz=0.50",
-         "MicroH=0.000", "Freq1=", "Freq2=", "FiloCm=", "MicroH.tip="});
+         "MicroH=0.000", "Freq1=", "Freq2=", "FiloCm=", "MicroH.tip="},
+        {"box~Run-time error '11':\n\nDivision by zero\n\nCause: \"Former diameter\" is 0."});
     row("designer, 300 mm then 0", "C", {"open:Form2", "DiamSup=300", "CmdCalc", "DiamSup=0", "CmdCalc"},
-        {"box~Causa: \"Diametro supporto\" vale 0.", "Label9=", "Label10=", "Freq1.tip=", "DiamSup=0"});
+        {"box~Causa: \"Diametro supporto\" vale 0.", "Label9=", "Label10=", "Freq1.tip=", "DiamSup=0"},
+        {"box~Cause: \"Former diameter\" is 0."});
     row("designer, it_IT 2.200 ambiguous", "it_IT", {"open:Form2", "Cap1=2.200", "CmdCalc"},
         {"box~si può leggere in due modi: 2200 oppure 2,2.\n\nScrivere \"2200\" per il primo, \"2,2\" per il secondo.",
-         "Freq1=", "Cap1=2.200"});
+         "Freq1=", "Cap1=2.200"},
+        {"box~can be read two ways: 2200 or 2,2.\n\nWrite \"2200\" for the first, \"2,2\" for the second."});
     row("designer, it_IT 2.5 reads as 2,5", "it_IT", {"open:Form2", "Cap1=2.5", "CmdCalc"}, {"Freq1=6,181"});
     row("designer, step from text", "en_US", {"open:Form2", "LunBob=5x", "Option2@0", "Cmdpiu1"},
-        {"box~Nel campo \"Lunghezza bobina\" il testo \"5x\"", "LunBob=5x"});
+        {"box~Nel campo \"Lunghezza bobina\" il testo \"5x\"", "LunBob=5x"}, {"box~In the field \"Coil length\" the text \"5x\" is not a number."});
 
     // The converter: the search, its stuck pass and its limit, the bars.
     row("conversion", "C", {"open:Form3", "Command1"},
@@ -205,23 +226,29 @@ void TestWindows::scenario_data()
     row("a result that fits is not marked", "C", {"open:Form1", "Cmd2", "Text3=10", "Text2=100", "CmdKalc"},
         {"SEO=2.533", "SEO.cut=0"});
     row("a long label result", "C", {"open:Form2", "Spire=500", "DiamSup=99999", "CmdCalc"},
-        {"MicroH=55,487,181.655", "MicroH.cut=1", "MicroH.hover~55,487,181.655\n\nInduttanza a foglio", "Spaz.cut=0"});
+        {"MicroH=55,487,181.655", "MicroH.cut=1", "MicroH.hover~55,487,181.655\n\nInduttanza a foglio", "Spaz.cut=0"},
+        {"MicroH.hover~55,487,181.655\n\nCurrent-sheet inductance"});
     row("new diameter -70 refused", "C", {"open:Form3", "TextDIA2=-70", "Command1"},
-        {"box~\"Diametro mm (Nuovi dati)\" il testo \"-70\" non va bene", "passes=0", "TextIND=202.547"});
+        {"box~\"Diametro mm (Nuovi dati)\" il testo \"-70\" non va bene", "passes=0", "TextIND=202.547"},
+        {"box~\"Diameter mm (New coil)\" the text \"-70\" will not do"});
     row("new diameter 0 refused", "it_IT", {"open:Form3", "TextDIA2=0", "Command1"},
-        {"box~il nuovo diametro deve essere maggiore di zero", "passes=0"});
+        {"box~il nuovo diametro deve essere maggiore di zero", "passes=0"},
+        {"box~the new diameter must be greater than zero"});
     row("empty turns refused", "C", {"open:Form3", "TextSPI=", "Command1"},
-        {"box~\"Spire (Dati di partenza)\" il testo \"\" non va bene: con 0 spire", "passes=0"});
+        {"box~\"Spire (Dati di partenza)\" il testo \"\" non va bene: con 0 spire", "passes=0"},
+        {"box~\"Turns (Original coil)\" the text \"\" will not do: with 0 turns"});
     row("new diameter 1e9", "C", {"open:Form3", "Command1", "TextDIA2=1e9", "Command1"},
-        {"box~Causa: \"Diametro mm (Nuovi dati)\" vale 1e9."});
+        {"box~Causa: \"Diametro mm (Nuovi dati)\" vale 1e9."}, {"box~Cause: \"Diameter mm (New coil)\" is 1e9."});
     row("departure length read back", "it_IT", {"open:Form3", "TextLUN=35,7", "Command1", "Command1"},
         {"TextLUN=35,7", "TextIND=202,484"});
     row("length refused", "C", {"open:Form3", "TextLUN=0", "Command1"},
-        {"box~correggere il valore di \"Lunghezza bobina mm\"", "passes=0", "LabelIND2="});
+        {"box~correggere il valore di \"Lunghezza bobina mm\"", "passes=0", "LabelIND2="},
+        {"box~correct \"Coil length mm\""});
     row("converter, en_US 70,5 refused", "en_US", {"open:Form3", "TextDIA2=70,5", "Command1"},
-        {"box~Nel campo \"Diametro mm (Nuovi dati)\" il testo \"70,5\"", "TextSPZ=0.70", "TextIND=202.547"});
+        {"box~Nel campo \"Diametro mm (Nuovi dati)\" il testo \"70,5\"", "TextSPZ=0.70", "TextIND=202.547"},
+        {"box~\"Diameter mm (New coil)\" the text \"70,5\" does not read"});
     row("partial results before an overflow", "C", {"open:Form3", "TextLUN=35000", "Command1", "VScroll1@1"},
-        {"box~Errore di run-time '6'", "TextSPZ=700.00", "LabelSPI=26.00", "VScroll1=52"});
+        {"box~Errore di run-time '6'", "TextSPZ=700.00", "LabelSPI=26.00", "VScroll1=52"}, {"box~Run-time error '6'"});
     row("lower arrow of the turns", "C", {"open:Form3", "Command1", "VScroll1@1"},
         {"VScroll1=109", "LabelIND2=210.931", "LabelSPI=54.50", "LabelLUN=37.5", "LabelSPZ=0.69"});
     row("upper arrow of the length", "it_IT", {"open:Form3", "Command1", "VScroll2@2"},
@@ -235,10 +262,11 @@ void TestWindows::scenario_data()
 
 void TestWindows::scenario()
 {
+    QFETCH(QString, language);
     QFETCH(QString, locale);
     QFETCH(QStringList, steps);
     QFETCH(QStringList, shown);
-    WindowTest test(locale);
+    WindowTest test(locale, language);
     QVERIFY(QTest::qWaitForWindowExposed(test.window));
     for (const QString &step : steps)
         perform(test, step);
