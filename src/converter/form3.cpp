@@ -6,6 +6,7 @@
 #include "numbers/checkedmath.h"
 #include "numbers/format.h"
 #include "numbers/val.h"
+#include "sheet/schedabobina.h"
 #include "toolkit/definition.h"
 #include "toolkit/handlerguard.h"
 #include "toolkit/messages.h"
@@ -15,6 +16,7 @@
 
 #include <QKeyEvent>
 #include <QScopeGuard>
+#include <QShortcut>
 
 namespace {
 
@@ -90,12 +92,17 @@ void Form3::SetupWindow(QWidget *window)
     // A departure inductance the user types over is no longer the one the
     // note describes.
     ConnectHandler(ui->TextIND, &QLineEdit::textEdited, this, &Form3::DimenticaNota);
+    ConnectHandler(ui->CmdScheda, &QPushButton::clicked, this, &Form3::CmdScheda_Click);
+    ConnectHandler(new QShortcut(QKeySequence(Qt::Key_F2), window), &QShortcut::activated, this, &Form3::CmdScheda_Click);
 
     ui->TextDIA2->setFocus();
 }
 
 void Form3::ReleaseWindow()
 {
+    // The sheet belongs to the window and closes with it.
+    if (m_scheda)
+        m_scheda->Unload();
     ui.reset();
 }
 
@@ -106,6 +113,8 @@ void Form3::Form_Load()
 
 void Form3::Command1_Click()
 {
+    // The sheet follows the new coil, also when the search stops half-way.
+    const auto scheda = qScopeGuard([this] { SpingiScheda(); });
     std::array<Quantity, 3> SPI{};
     std::array<Quantity, 3> LUN{};
     Quantity SPZ;
@@ -238,7 +247,11 @@ void Form3::VScroll2_KeyPress(int KeyAscii)
 
 void Form3::RicalcolaScroll()
 {
-    // Inside the search the note waits for the pass that stays on the screen.
+    // Inside the search the note and the sheet wait for the pass that stays on the screen.
+    const auto scheda = qScopeGuard([this] {
+        if (!m_searching)
+            SpingiScheda();
+    });
     if (!m_searching)
         ui->LabelIND2->setToolTip(QString());
     const int v1 = ui->VScroll1->value();
@@ -252,6 +265,27 @@ void Form3::RicalcolaScroll()
     ui->LabelSPZ->setText(
         Format(ScrollSpacing(ui->VScroll1->value(), ui->VScroll2->value()), QStringLiteral("#0.00")));
     ui->LabelLUN->setText(Format(Divide(ui->VScroll2->value(), 2.0), QStringLiteral("##0.0")));
+}
+
+void Form3::CmdScheda_Click()
+{
+    if (!m_scheda)
+        m_scheda = std::make_unique<SchedaBobina>(
+            QStringLiteral("convertitore"), HelpPage(),
+            QStringLiteral("Il convertitore non dà frequenze: scriverne una per le figure in alta frequenza."));
+    SpingiScheda();
+    m_scheda->Apri(Window());
+}
+
+// The new coil is the one the bars hold: turns and length in halves.
+void Form3::SpingiScheda() noexcept
+{
+    if (!m_scheda || !ui)
+        return;
+    BobinaSeguita bobina;
+    if (m_hasConversion)
+        bobina = {FromQuantity(DIA[2]), ui->VScroll2->value() / 2.0, ui->VScroll1->value() / 2.0, {}};
+    Guard([&] { m_scheda->Segui(bobina); });
 }
 
 bool Form3::eventFilter(QObject *watched, QEvent *event)

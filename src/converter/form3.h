@@ -14,6 +14,8 @@
 #include <array>
 #include <memory>
 
+class SchedaBobina;
+
 namespace Ui {
 class Form3;
 }
@@ -48,6 +50,9 @@ private:
     void VScroll2_KeyPress(int KeyAscii);
     void RicalcolaScroll();
     void DimenticaNota();
+    void CmdScheda_Click();
+    // Gives the coil sheet, if it was ever opened, the new coil the bars hold.
+    void SpingiScheda() noexcept;
 
     // Diameters (mm) and inductances (µH): [1] departure, [2] new. They outlive
     // the window, so the bars of a reopened window use the last conversion.
@@ -61,4 +66,6 @@ private:
     QList<SearchPass> m_passes;
 
     std::unique_ptr<Ui::Form3> ui;
+    // The coil sheet of this window, made on first opening.
+    std::unique_ptr<SchedaBobina> m_scheda;
 };
