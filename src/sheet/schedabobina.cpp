@@ -214,8 +214,15 @@ QList<RigaScheda> SchedaBobina::Righe() const
         riga(ui->LabelDidFilo, QStringLiteral("%1 %2").arg(ui->TextFilo->text(), ui->ComboCalibro->currentText())),
         riga(ui->LabelDidConduttore, ui->ComboConduttore->currentText()),
         riga(ui->LabelDidSupporto, ui->ComboSupporto->currentText()),
-        riga(ui->LabelDidFrequenza,
-             ui->TextFrequenza->text().trimmed().isEmpty() ? ui->LabelFonte->text() : ui->TextFrequenza->text())};
+        riga(ui->LabelDidFrequenza, ui->TextFrequenza->text())};
+    // An empty frequency field stands for the window's frequencies.
+    if (ui->TextFrequenza->text().trimmed().isEmpty()) {
+        QStringList finestra;
+        for (const double mhz : m_bobina.frequenzeMhz)
+            finestra << QLocale().toString(mhz, 'f', 3);
+        righe.last().valore = finestra.isEmpty() ? QStringLiteral("nessuna")
+                                                 : finestra.join(QStringLiteral(" · ")) + QStringLiteral(" (della finestra)");
+    }
     for (const QLabel *valore : Valori())
         righe << riga(Didascalia(valore), valore->text());
     return righe;

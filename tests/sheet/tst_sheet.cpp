@@ -5,6 +5,7 @@
 #include "sheet/schedabobina.h"
 
 #include <QComboBox>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -165,6 +166,16 @@ void TestSheet::followsTheDesigner()
     QVERIFY(shown("LabelBobina").contains(QStringLiteral("111 spire")));
     QCOMPARE(shown("LabelLClassica"), QStringLiteral("270,05 µH"));
     QVERIFY(shown("LabelLNagaoka") != nagaoka);
+    // Printed as PDF, the sheet takes one page.
+    QPrinter pdf;
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(m_settings.filePath(QStringLiteral("scheda.pdf")));
+    auto *form = qobject_cast<SchedaBobina *>(sheet->property("solenoriumForm").value<QObject *>());
+    QVERIFY(form && form->Stampa(pdf));
+    QFile file(pdf.outputFileName());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("/Count 1\n"));
+    QVERIFY(form->Testo().contains(QStringLiteral("Bobina: Ø 40 mm, lunghezza 55 mm, 111 spire")));
     test.click(QStringLiteral("Cmdesci"));
     QVERIFY(!Sheet());
     QCOMPARE(test.boxes.size(), 0);
