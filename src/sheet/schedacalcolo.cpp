@@ -100,8 +100,10 @@ Scheda CalcolaScheda(const BobinaSeguita &bobina, std::optional<double> filoMm, 
     if (!bobinaValida)
         scheda.avvisi << QStringLiteral("La bobina della finestra non ha diametro, lunghezza e spire maggiori di zero: "
                                         "nessuna figura.");
-    f[int(Figura::LClassica)] = Cifra(bobinaValida ? ClassicInductance(d, l, n) : std::nullopt, 5, QStringLiteral("µH"), locale);
-    f[int(Figura::LNagaoka)] = Cifra(bobinaValida ? CurrentSheetInductance(d, l, n) : std::nullopt, 5, QStringLiteral("µH"), locale);
+    f[int(Figura::LClassica)] =
+        Cifra(bobinaValida ? ClassicInductance(d, l, n) : std::nullopt, 5, QStringLiteral("µH"), locale);
+    f[int(Figura::LNagaoka)] =
+        Cifra(bobinaValida ? CurrentSheetInductance(d, l, n) : std::nullopt, 5, QStringLiteral("µH"), locale);
     if (!bobinaValida || !filoMm)
         return scheda;
 
@@ -130,10 +132,14 @@ Scheda CalcolaScheda(const BobinaSeguita &bobina, std::optional<double> filoMm, 
                 righe << QStringLiteral("%1 MHz: %2").arg(locale.toString(mhz, 'f', 3), v);
         f[int(figura)] = righe.join(u'\n');
     };
-    perFrequenza(Figura::Pelle, [&](double mhz) { return Cifra(Per(SkinDepthMm(conduttore, mhz), 1000), 3, QStringLiteral("µm"), locale); });
+    perFrequenza(Figura::Pelle, [&](double mhz) {
+        return Cifra(Per(SkinDepthMm(conduttore, mhz), 1000), 3, QStringLiteral("µm"), locale);
+    });
     perFrequenza(Figura::Rac, [&](double mhz) { return Cifra(AcResistanceOhm(c, mhz), 3, QStringLiteral("Ω"), locale); });
     perFrequenza(Figura::Q, [&](double mhz) { return Cifra(UnloadedQ(c, mhz), 3, QString(), locale).trimmed(); });
-    perFrequenza(Figura::LApparente, [&](double mhz) { return Cifra(ApparentInductanceMicroH(c, mhz), 5, QStringLiteral("µH"), locale); });
+    perFrequenza(Figura::LApparente, [&](double mhz) {
+        return Cifra(ApparentInductanceMicroH(c, mhz), 5, QStringLiteral("µH"), locale);
+    });
     for (const double mhz : frequenzeMhz)
         if (finoA && mhz > *finoA)
             scheda.avvisi << QStringLiteral("A %1 MHz la bobina è troppo vicina alla sua risonanza propria: le figure "

@@ -132,7 +132,8 @@ void TestSheet::text()
     QList<RigaScheda> rows;
     for (int i = 0; i < kFigure; ++i)
         rows.append({QString(QChar(u'A' + i)), sheet.figure[i]});
-    const QString text = TestoScheda(DescriviBobina(coil, l), rows, sheet.avvisi, QDateTime(QDate(2026, 12, 6), QTime(10, 30)), l);
+    const QString text =
+        TestoScheda(DescriviBobina(coil, l), rows, sheet.avvisi, QDateTime(QDate(2026, 12, 6), QTime(10, 30)), l);
     for (const QString &line : lines)
         QVERIFY2(!text.split(u'\n').filter(QRegularExpression(u'^' + line + u'$')).isEmpty(), qPrintable(line + u'\n' + text));
 }
