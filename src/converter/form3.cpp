@@ -8,6 +8,7 @@
 #include "numbers/runtimeerror.h"
 #include "numbers/val.h"
 #include "toolkit/cutmark.h"
+#include "sheet/schedabobina.h"
 #include "toolkit/definition.h"
 #include "toolkit/handlerguard.h"
 #include "toolkit/messages.h"
@@ -17,6 +18,7 @@
 
 #include <QKeyEvent>
 #include <QScopeGuard>
+#include <QShortcut>
 
 namespace {
 
@@ -108,12 +110,17 @@ void Form3::SetupWindow(QWidget *window)
     // A departure inductance the user types over is no longer the one the
     // note describes.
     ConnectHandler(ui->TextIND, &QLineEdit::textEdited, this, &Form3::DimenticaNota);
+    ConnectHandler(ui->CmdScheda, &QPushButton::clicked, this, &Form3::CmdScheda_Click);
+    ConnectHandler(new QShortcut(QKeySequence(Qt::Key_F2), window), &QShortcut::activated, this, &Form3::CmdScheda_Click);
 
     ui->TextDIA2->setFocus();
 }
 
 void Form3::ReleaseWindow()
 {
+    // The sheet belongs to the window and closes with it.
+    if (m_scheda)
+        m_scheda->Unload();
     ui.reset();
 }
 
@@ -124,6 +131,8 @@ void Form3::Form_Load()
 
 void Form3::Command1_Click()
 {
+    // The sheet follows the new coil, also when the search stops half-way.
+    const auto scheda = qScopeGuard([this] { SpingiScheda(); });
     // A text read only in part is refused before anything is written.
     std::array<double, 5> letti{};
     const std::array campi{ui->TextSPI, ui->TextDIA1, ui->TextSPZ, ui->TextDIA2, ui->TextLUN};
@@ -248,7 +257,8 @@ void Form3::Converti(const std::array<double, 5> &letti, QLineEdit *&causa)
         m_passes.append({SPI[2], LUN[2], IND[2]});
         if (IND[2] >= IND[1]) {
             // Only the pass that reaches the inductance stays on the screen, so
-            // only its coil gets the accuracy note.
+            // only its coil gets the accuracy note, and the sheet.
+            m_nuovaBobina = {FromQuantity(SPI[2]), FromQuantity(LUN[2])};
             ui->LabelIND2->setToolTip(AccuracyNote(FromQuantity(IND[2]), FromQuantity(DIA[2]),
                                                    FromQuantity(LUN[2]), FromQuantity(SPI[2])));
             break;
@@ -307,7 +317,11 @@ void Form3::VScroll2_KeyPress(int KeyAscii)
 
 void Form3::RicalcolaScroll()
 {
-    // Inside the search the note waits for the pass that stays on the screen.
+    // Inside the search the note and the sheet wait for the pass that stays on the screen.
+    const auto scheda = qScopeGuard([this] {
+        if (!m_searching)
+            SpingiScheda();
+    });
     if (!m_searching)
         ui->LabelIND2->setToolTip(QString());
     const int v1 = ui->VScroll1->value();
@@ -322,10 +336,33 @@ void Form3::RicalcolaScroll()
         Scrivi(ui->LabelSPI, Format(Divide(v1, 2.0), QStringLiteral("##0.00")));
         Scrivi(ui->LabelSPZ, Format(ScrollSpacing(v1, v2), QStringLiteral("#0.00")));
         Scrivi(ui->LabelLUN, Format(Divide(v2, 2.0), QStringLiteral("##0.0")));
+        if (!m_searching)
+            m_nuovaBobina = {v1 / 2.0, v2 / 2.0};
     } catch (const RuntimeError &error) {
         // The bars hold the turns and length found for the new diameter.
         throw error.withDetail(Causa(ui->TextDIA2));
     }
+}
+
+void Form3::CmdScheda_Click()
+{
+    if (!m_scheda)
+        m_scheda = std::make_unique<SchedaBobina>(
+            QStringLiteral("convertitore"), HelpPage() + QStringLiteral("#scheda"),
+            QStringLiteral("Il convertitore non dà frequenze: scriverne una per le figure in alta frequenza."));
+    SpingiScheda();
+    m_scheda->Apri(Window());
+}
+
+// The new coil is the one the bars hold: turns and length in halves.
+void Form3::SpingiScheda() noexcept
+{
+    if (!m_scheda || !ui)
+        return;
+    BobinaSeguita bobina;
+    if (m_hasConversion)
+        bobina = {FromQuantity(DIA[2]), m_nuovaBobina[1], m_nuovaBobina[0], {}};
+    Guard([&] { m_scheda->Segui(bobina); });
 }
 
 bool Form3::eventFilter(QObject *watched, QEvent *event)

@@ -18,6 +18,8 @@ class QLineEdit;
 #include <array>
 #include <memory>
 
+class SchedaBobina;
+
 namespace Ui {
 class Form3;
 }
@@ -59,6 +61,9 @@ private:
     QString RifiutoCampo(const QLineEdit *campo, const QString &motivo) const;
     // A result written by the click that runs.
     void Scrivi(QLabel *risultato, const QString &testo);
+    void CmdScheda_Click();
+    // Gives the coil sheet, if it was ever opened, the new coil the bars hold.
+    void SpingiScheda() noexcept;
 
     // Diameters (mm) and inductances (µH): [1] departure, [2] new. They outlive
     // the window, so the bars of a reopened window use the last conversion.
@@ -71,6 +76,11 @@ private:
     bool m_searching = false;
     QList<SearchPass> m_passes;
     QSet<QWidget *> m_scritti;
+    // The new coil on show, turns and length in mm: the search's pass that
+    // reached the inductance, or the bars once they are moved.
+    std::array<double, 2> m_nuovaBobina{};
 
     std::unique_ptr<Ui::Form3> ui;
+    // The coil sheet of this window, made on first opening.
+    std::unique_ptr<SchedaBobina> m_scheda;
 };

@@ -11,12 +11,15 @@
 #include "numbers/localenumber.h"
 #include "numbers/runtimeerror.h"
 #include "toolkit/cutmark.h"
+#include "sheet/schedabobina.h"
 #include "toolkit/definition.h"
 #include "toolkit/handlerguard.h"
 #include "toolkit/helpviewer.h"
 
 #include <QEvent>
 #include <QMouseEvent>
+#include <QScopeGuard>
+#include <QShortcut>
 
 namespace {
 
@@ -100,6 +103,8 @@ void Form2::SetupWindow(QWidget *window)
     ConnectHandler(ui->Aggancia, &QCheckBox::stateChanged, this, &Form2::Aggancia_Click);
     ConnectHandler(ui->CmdBlock, &QPushButton::clicked, this, &Form2::CmdBlock_Click);
     ConnectHandler(ui->Cmdesci, &QPushButton::clicked, this, &Form2::Cmdesci_Click);
+    ConnectHandler(ui->CmdScheda, &QPushButton::clicked, this, &Form2::CmdScheda_Click);
+    ConnectHandler(new QShortcut(QKeySequence(Qt::Key_F2), window), &QShortcut::activated, this, &Form2::CmdScheda_Click);
 
     // A line edit has no click of its own: the window watches the mouse in the
     // five fields and raises their clicks.
@@ -112,6 +117,9 @@ void Form2::SetupWindow(QWidget *window)
 
 void Form2::ReleaseWindow()
 {
+    // The sheet belongs to the window and closes with it.
+    if (m_scheda)
+        m_scheda->Unload();
     m_premuto = nullptr;
     ui.reset();
 }
@@ -189,6 +197,8 @@ void Form2::Ricalcola()
     Lunghezza = Campo(ui->LunBob);
     Capacita1 = Campo(ui->Cap1);
     Capacita2 = Campo(ui->Cap2);
+    // The sheet follows every recalculation, one that fails half-way too.
+    const auto scheda = qScopeGuard([this] { SpingiScheda(); });
     // Figures and notes belong to the coil this run computes.
     for (QLabel *figura : {ui->Spaz, ui->MicroH, ui->Freq1, ui->Freq2, ui->FiloCm, ui->Label9, ui->Label10}) {
         figura->clear();
@@ -485,4 +495,33 @@ void Form2::CmdBlock_Click()
 void Form2::Cmdesci_Click()
 {
     Unload();
+}
+
+void Form2::CmdScheda_Click()
+{
+    if (!m_scheda)
+        m_scheda = std::make_unique<SchedaBobina>(QStringLiteral("progettista"), HelpPage() + QStringLiteral("#scheda"),
+                                                  QStringLiteral("Vuoto: le due frequenze del progettista, "
+                                                                 "con la capacità 1 e con la capacità 2."));
+    SpingiScheda();
+    m_scheda->Apri(Window());
+}
+
+void Form2::SpingiScheda() noexcept
+{
+    if (!m_scheda)
+        return;
+    BobinaSeguita bobina;
+    try {
+        bobina.diametroMm = Diametro.ToDouble();
+        bobina.lunghezzaMm = Lunghezza.ToDouble();
+        bobina.spire = NumSpire.ToDouble();
+        const double induttanza = Ricalcolo::Induttanza(Diametro, NumSpire, Lunghezza);
+        for (const Variante &capacita : {Capacita1, Capacita2})
+            if (const std::optional<double> frequenza = Ricalcolo::Frequenza(induttanza, capacita))
+                bobina.frequenzeMhz << *frequenza;
+    } catch (const RuntimeError &) {
+        // What was read before the fault stays; no frequency without an inductance.
+    }
+    Guard([&] { m_scheda->Segui(bobina); });
 }

@@ -13,6 +13,7 @@
 #include <memory>
 
 class QLineEdit;
+class SchedaBobina;
 class QWidget;
 
 namespace Ui {
@@ -71,6 +72,10 @@ private:
     void Aggancia_Click();
     void CmdBlock_Click();
     void Cmdesci_Click();
+    void CmdScheda_Click();
+    // Gives the coil sheet, if it was ever opened, the coil the fields hold and
+    // the two frequencies; never raises, so it may run when a recalculation fails.
+    void SpingiScheda() noexcept;
 
     std::unique_ptr<Ui::Form2> ui;
     // The field a mouse button went down in, until it comes up again.
@@ -84,4 +89,7 @@ private:
     Variante Capacita1;
     Variante Capacita2;
     Variante Spaziatura;
+
+    // The coil sheet of this window, made on first opening.
+    std::unique_ptr<SchedaBobina> m_scheda;
 };

@@ -242,7 +242,13 @@ std::optional<double> ReadFieldNumber(const QString &text, const QLocale &locale
 
 QString FieldRefusalMessage(const QString &caption, const QString &text, const QLocale &locale)
 {
-    const FieldReading reading = ReadField(text, locale);
+    FieldReading reading;
+    try {
+        reading = ReadField(text, locale);
+    } catch (const RuntimeError &) {
+        // A number beyond the double range does not read as a number either.
+        reading.kind = FieldReading::Kind::Unreadable;
+    }
     if (reading.kind == FieldReading::Kind::Ambiguous) {
         // Written without grouping, each reading reads one way only.
         const QString comeLocale = FormatLocaleNumber(reading.localeValue, locale);

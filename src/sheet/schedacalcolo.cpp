@@ -1,0 +1,216 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sheet/schedacalcolo.h"
+
+#include "coil/accuracy.h"
+#include "coil/currentsheet.h"
+#include "numbers/runtimeerror.h"
+#include "numbers/val.h"
+
+#include <QRegularExpression>
+
+#include <cmath>
+#include <functional>
+
+namespace {
+
+// A figure with `cifre` significant digits (never more than six decimals) and
+// its unit; empty when there is no figure.
+QString Cifra(std::optional<double> valore, int cifre, const QString &unita, const QLocale &locale)
+{
+    if (!valore || !std::isfinite(*valore))
+        return QString();
+    const double assoluto = std::abs(*valore);
+    const int decimali = assoluto > 0 ? std::clamp(cifre - 1 - int(std::floor(std::log10(assoluto))), 0, 6) : 0;
+    return locale.toString(*valore, 'f', decimali) + QChar(u' ') + unita;
+}
+
+std::optional<double> Per(std::optional<double> valore, double fattore)
+{
+    return valore ? std::optional(*valore * fattore) : std::nullopt;
+}
+
+} // namespace
+
+LetturaFilo LeggiFilo(const QString &testo, Calibro calibro, const QLocale &locale)
+{
+    const QString t = testo.trimmed();
+    if (t.isEmpty())
+        return {{}, QStringLiteral("Scrivere il diametro del filo nudo.")};
+    if (calibro == Calibro::Millimetri) {
+        std::optional<double> mm;
+        try {
+            mm = ReadFieldNumber(t, locale);
+        } catch (const RuntimeError &) {
+            mm.reset();
+        }
+        if (!mm)
+            return {{}, FieldRefusalMessage(QStringLiteral("Filo nudo"), t, locale)};
+        if (!(*mm > 0) || !std::isfinite(*mm))
+            return {{}, QStringLiteral("Il diametro del filo deve essere maggiore di zero.")};
+        return {mm, {}};
+    }
+    // 0, 00, 000 ... and 2/0, 3/0 ... are the gauges thicker than 1: 1 - n.
+    static const QRegularExpression zeri(QStringLiteral("^0+$"));
+    static const QRegularExpression barra(QStringLiteral("^(\\d)\\s*/\\s*0$"));
+    static const QRegularExpression intero(QStringLiteral("^-?\\d{1,3}$"));
+    std::optional<int> numero;
+    if (zeri.match(t).hasMatch())
+        numero = 1 - int(t.size());
+    else if (const auto m = barra.match(t); m.hasMatch())
+        numero = 1 - m.captured(1).toInt();
+    else if (intero.match(t).hasMatch())
+        numero = t.toInt();
+    const bool awg = calibro == Calibro::Awg;
+    const std::optional<double> mm =
+        !numero ? std::nullopt : awg ? AwgDiameterMm(*numero) : SwgDiameterMm(*numero);
+    if (!mm)
+        return {{},
+                QStringLiteral("Il calibro %1 \"%2\" non esiste: scrivere un numero intero da %3 a %4.")
+                    .arg(awg ? QStringLiteral("AWG") : QStringLiteral("SWG"), t, TestoCalibro(awg ? -3 : -6, locale),
+                         locale.toString(awg ? 56 : 50))};
+    return {mm, {}};
+}
+
+QString TestoCalibro(int calibro, const QLocale &locale)
+{
+    if (calibro < 0)
+        return QStringLiteral("%1/0").arg(1 - calibro);
+    return locale.toString(calibro);
+}
+
+QString TestoFilo(double mm, Calibro calibro, const QLocale &locale)
+{
+    if (calibro == Calibro::Millimetri)
+        return locale.toString(mm, 'f', mm >= 1 ? 2 : 3);
+    const auto diametro = [&](int g) { return calibro == Calibro::Awg ? AwgDiameterMm(g) : SwgDiameterMm(g); };
+    std::optional<int> vicino;
+    for (int g = -6; g <= 56; ++g)
+        if (const auto d = diametro(g); d && (!vicino || std::abs(*d - mm) < std::abs(*diametro(*vicino) - mm)))
+            vicino = g;
+    return vicino ? TestoCalibro(*vicino, locale) : QString();
+}
+
+Scheda CalcolaScheda(const BobinaSeguita &bobina, std::optional<double> filoMm, Conductor conduttore,
+                     Former supporto, const QList<double> &frequenzeMhz, const QLocale &locale)
+{
+    Scheda scheda;
+    auto &f = scheda.figure;
+    const double d = bobina.diametroMm, l = bobina.lunghezzaMm, n = bobina.spire;
+    const bool bobinaValida = d > 0 && l > 0 && n > 0 && std::isfinite(d) && std::isfinite(l) && std::isfinite(n);
+    if (!bobinaValida)
+        scheda.avvisi << QStringLiteral("La bobina della finestra non ha diametro, lunghezza e spire maggiori di zero: "
+                                        "nessuna figura.");
+    f[int(Figura::LClassica)] =
+        Cifra(bobinaValida ? ClassicInductance(d, l, n) : std::nullopt, 5, QStringLiteral("µH"), locale);
+    f[int(Figura::LNagaoka)] =
+        Cifra(bobinaValida ? CurrentSheetInductance(d, l, n) : std::nullopt, 5, QStringLiteral("µH"), locale);
+    if (!bobinaValida || !filoMm)
+        return scheda;
+
+    const CoilSpec c{d, l, n, *filoMm, conduttore, supporto};
+    if (!WireFitsPitch(c))
+        scheda.avvisi << QStringLiteral("Il filo (%1 mm) non sta nel passo (%2 mm): le spire si sovrapporrebbero. "
+                                        "Le figure del filo valgono per una bobina che non si può avvolgere.")
+                             .arg(locale.toString(*filoMm, 'f', 3), locale.toString(l / n, 'f', 3));
+    f[int(Figura::LFilo)] = Cifra(RoundWireInductanceMicroH(c), 5, QStringLiteral("µH"), locale);
+    f[int(Figura::LunghezzaFilo)] = Cifra(HelixWireLengthM(c), 4, QStringLiteral("m"), locale);
+    f[int(Figura::Peso)] = Cifra(WireMassG(c), 3, QStringLiteral("g"), locale);
+    f[int(Figura::Rdc)] = Cifra(DcResistanceOhm(c), 3, QStringLiteral("Ω"), locale);
+    const QString medhurst = Cifra(MedhurstSelfCapacitancePf(c), 3, QStringLiteral("pF"), locale);
+    const QString knight = Cifra(KnightSelfCapacitancePf(c), 3, QStringLiteral("pF"), locale);
+    if (!medhurst.isEmpty() || !knight.isEmpty())
+        f[int(Figura::Cpropria)] = QStringLiteral("%1 · %2").arg(medhurst.isEmpty() ? QStringLiteral("–") : medhurst,
+                                                               knight.isEmpty() ? QStringLiteral("–") : knight);
+    f[int(Figura::Risonanza)] = Cifra(HelicalSelfResonanceMhz(c), 4, QStringLiteral("MHz"), locale);
+
+    // One line per frequency, each led by its frequency.
+    const std::optional<double> finoA = FiguresHoldUpToMhz(c);
+    const auto perFrequenza = [&](Figura figura, const std::function<QString(double)> &valore) {
+        QStringList righe;
+        for (const double mhz : frequenzeMhz)
+            if (const QString v = valore(mhz); !v.isEmpty())
+                righe << QStringLiteral("%1 MHz: %2").arg(locale.toString(mhz, 'f', 3), v);
+        f[int(figura)] = righe.join(u'\n');
+    };
+    perFrequenza(Figura::Pelle, [&](double mhz) {
+        return Cifra(Per(SkinDepthMm(conduttore, mhz), 1000), 3, QStringLiteral("µm"), locale);
+    });
+    perFrequenza(Figura::Rac, [&](double mhz) { return Cifra(AcResistanceOhm(c, mhz), 3, QStringLiteral("Ω"), locale); });
+    perFrequenza(Figura::Q, [&](double mhz) { return Cifra(UnloadedQ(c, mhz), 3, QString(), locale).trimmed(); });
+    perFrequenza(Figura::LApparente, [&](double mhz) {
+        return Cifra(ApparentInductanceMicroH(c, mhz), 5, QStringLiteral("µH"), locale);
+    });
+    for (const double mhz : frequenzeMhz)
+        if (finoA && mhz > *finoA)
+            scheda.avvisi << QStringLiteral("A %1 MHz la bobina è troppo vicina alla sua risonanza propria: le figure "
+                                            "valgono fino a %2 MHz.")
+                                 .arg(locale.toString(mhz, 'f', 3), locale.toString(*finoA, 'f', 3));
+    return scheda;
+}
+
+QString DescriviBobina(const BobinaSeguita &bobina, const QLocale &locale)
+{
+    const auto mm = [&](double x) { return locale.toString(x, 'f', x == std::round(x) ? 0 : 2); };
+    QString testo = QStringLiteral("Ø %1 mm, lunghezza %2 mm, %3 spire")
+                        .arg(mm(bobina.diametroMm), mm(bobina.lunghezzaMm), mm(bobina.spire));
+    if (bobina.spire > 0)
+        testo += QStringLiteral(", passo %1 mm").arg(locale.toString(bobina.lunghezzaMm / bobina.spire, 'f', 3));
+    return testo;
+}
+
+QString TestoScheda(const QString &bobina, const QList<RigaScheda> &righe, const QStringList &avvisi,
+                    const QDateTime &quando, const QLocale &locale)
+{
+    QStringList testo{QStringLiteral("Scheda della bobina (%1)").arg(locale.toString(quando, QLocale::ShortFormat)),
+                      QStringLiteral("Bobina: %1").arg(bobina), QString()};
+    for (const RigaScheda &riga : righe) {
+        const QStringList valori = riga.valore.split(u'\n');
+        if (valori.size() == 1) {
+            testo << QStringLiteral("%1: %2").arg(riga.didascalia, riga.valore).trimmed();
+            continue;
+        }
+        testo << riga.didascalia + u':';
+        for (const QString &v : valori)
+            testo << QStringLiteral("    ") + v;
+    }
+    if (!avvisi.isEmpty())
+        testo << QString() << QStringLiteral("Avvisi:");
+    for (const QString &avviso : avvisi)
+        testo << QStringLiteral("- ") + avviso;
+    return testo.join(u'\n') + u'\n';
+}
+
+QString TooltipFor(Figura figura)
+{
+    switch (figura) {
+    case Figura::LClassica:
+        return QStringLiteral("La formula della finestra, quella di Wheeler con costanti arrotondate (H. A. Wheeler, "
+                              "\"Simple inductance formulas for radio coils\", Proc. IRE 16, 1928): entro l'1 % circa "
+                              "per bobine più lunghe di 0,4 diametri, in difetto per quelle più corte.");
+    case Figura::LNagaoka:
+        return QStringLiteral("Il foglio di corrente con il coefficiente di Nagaoka (H. Nagaoka, 1909; E. B. Rosa e "
+                              "F. W. Grover, Bulletin of the Bureau of Standards 8, 1912): esatta per un foglio di "
+                              "corrente, non tiene conto del filo tondo e della spaziatura.");
+    case Figura::LFilo:
+        return SourceNote(SheetFigure::RoundWireInductance);
+    case Figura::LunghezzaFilo:
+        return SourceNote(SheetFigure::WireLength);
+    case Figura::Peso:
+        return SourceNote(SheetFigure::WireMass);
+    case Figura::Rdc:
+        return SourceNote(SheetFigure::DcResistance);
+    case Figura::Cpropria:
+        return SourceNote(SheetFigure::MedhurstCapacitance) + u'\n' + SourceNote(SheetFigure::KnightCapacitance);
+    case Figura::Risonanza:
+        return SourceNote(SheetFigure::SelfResonance);
+    case Figura::Pelle:
+        return SourceNote(SheetFigure::SkinDepth);
+    case Figura::Rac:
+        return SourceNote(SheetFigure::AcResistance);
+    case Figura::Q:
+        return SourceNote(SheetFigure::Q);
+    case Figura::LApparente:
+        return SourceNote(SheetFigure::ApparentInductance);
+    }
+    return QString();
+}

@@ -1,0 +1,211 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The coil sheet: the wire as the user writes it, the sheet as text, and the
+// window following the designer's coil and remembering its inputs.
+#include "common/windowtest.h"
+#include "sheet/schedabobina.h"
+
+#include <QComboBox>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+
+class TestSheet : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void wire_data();
+    void wire();
+    void text_data();
+    void text();
+    void followsTheDesigner_data();
+    void followsTheDesigner();
+    void remembersItsInputs();
+
+private:
+    QTemporaryDir m_settings;
+};
+
+namespace {
+// The sheet the test has opened.
+QWidget *Sheet()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("SchedaBobina") && w->isVisible())
+            return w;
+    return nullptr;
+}
+} // namespace
+
+void TestSheet::initTestCase()
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
+}
+
+void TestSheet::wire_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("unit"); // Calibro
+    QTest::addColumn<bool>("read");
+    QTest::addColumn<double>("mm"); // millimetres
+    QTest::addColumn<int>("gauge"); // AWG, SWG
+    const auto row = [](const char *name, const char *locale, const char *typed, int unit, bool read, double mm, int gauge) {
+        QTest::newRow(name) << locale << typed << unit << read << mm << gauge;
+    };
+    row("mm, comma", "it_IT", "0,4", 0, true, 0.4, 0);
+    row("mm, comma under en_US", "en_US", "0,4", 0, false, 0, 0);
+    row("mm, zero", "C", "0", 0, false, 0, 0);
+    row("mm, empty", "C", " ", 0, false, 0, 0);
+    row("mm, overflow", "C", "1e999", 0, false, 0, 0);
+    row("AWG 18", "C", "18", 1, true, 0, 18);
+    row("AWG 0000", "C", "0000", 1, true, 0, -3);
+    row("AWG 4/0", "C", "4/0", 1, true, 0, -3);
+    row("AWG 0", "C", "0", 1, true, 0, 0);
+    row("AWG 57", "C", "57", 1, false, 0, 0);
+    row("AWG 5/0", "C", "5/0", 1, false, 0, 0);
+    row("AWG 18.5", "C", "18.5", 1, false, 0, 0);
+    row("SWG 7/0", "C", "7/0", 2, true, 0, -6);
+    row("SWG 51", "C", "51", 2, false, 0, 0);
+}
+
+void TestSheet::wire()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, typed);
+    QFETCH(int, unit);
+    QFETCH(bool, read);
+    QFETCH(double, mm);
+    QFETCH(int, gauge);
+    const LetturaFilo wire = LeggiFilo(typed, Calibro(unit), QLocale(locale));
+    QCOMPARE(wire.mm.has_value(), read);
+    QCOMPARE(wire.rifiuto.isEmpty(), read);
+    if (!read)
+        return;
+    if (unit == 0) {
+        QCOMPARE(*wire.mm, mm);
+        return;
+    }
+    // A gauge reads as its table says, and is written back as it reads.
+    QCOMPARE(wire.mm, unit == 1 ? AwgDiameterMm(gauge) : SwgDiameterMm(gauge));
+    QCOMPARE(TestoFilo(*wire.mm, Calibro(unit)), TestoCalibro(gauge));
+}
+
+void TestSheet::text_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<double>("wire"); // mm, 0: not known
+    QTest::addColumn<double>("diameter");
+    QTest::addColumn<QList<double>>("mhz");
+    QTest::addColumn<QStringList>("lines"); // each matches a whole line of the text
+    // The designer's first coil: 110 turns on 40 mm over 55 mm; A, B ... stand for the captions.
+    const QList<double> two{0.512, 1.652};
+    QTest::newRow("designer coil") << "it_IT" << 0.4 << 40.0 << two << QStringList{
+        "Scheda della bobina \\(.*10:30.*\\)", "Bobina: Ø 40 mm, lunghezza 55 mm, 110 spire, passo 0,500 mm",
+        "A: 265,21 µH", "B: \\d+,\\d+ µH", "C: \\d+,\\d+ µH", "D: \\d+,\\d+ m", "E: \\d+,\\d+ g",
+        "F: \\d+,\\d+ Ω", "G: \\d+,\\d+ pF · \\d+,\\d+ pF", "H: \\d+,\\d+ MHz", "I:", "    0,512 MHz: \\d+,\\d+ µm",
+        "    1,652 MHz: \\d+,\\d+ µm", "J:", "    1,652 MHz: \\d+,\\d+ Ω", "    1,652 MHz: \\d+", "L:",
+        "    1,652 MHz: \\d+,\\d+ µH"};
+    QTest::newRow("wire over the pitch") << "en_US" << 1.0 << 40.0 << QList<double>{7.1} << QStringList{
+        "A: 265.21 µH", "I: 7.100 MHz: \\d+.\\d+ µm", "Avvisi:",
+        "- Il filo \\(1.000 mm\\) non sta nel passo \\(0.500 mm\\): le spire si sovrapporrebbero.*"};
+    QTest::newRow("no wire: the wire's figures empty") << "it_IT" << 0.0 << 40.0 << two
+                                                        << QStringList{"A: 265,21 µH", "C:", "D:", "H:", "I:", "L:"};
+    QTest::newRow("no frequency") << "it_IT" << 0.4 << 40.0 << QList<double>{} << QStringList{"D: \\d+,\\d+ m", "I:", "K:"};
+    QTest::newRow("past the sheet's range") << "it_IT" << 0.4 << 40.0 << QList<double>{1000}
+                                             << QStringList{"- A 1.000,000 MHz la bobina è troppo vicina .*"};
+    QTest::newRow("no coil") << "C" << 0.4 << 0.0 << two << QStringList{"A:", "B:", "C:", "- La bobina della finestra .*"};
+}
+
+void TestSheet::text()
+{
+    QFETCH(QString, locale);
+    QFETCH(double, wire);
+    QFETCH(double, diameter);
+    QFETCH(QList<double>, mhz);
+    QFETCH(QStringList, lines);
+    const QLocale l(locale);
+    const BobinaSeguita coil{diameter, 55, 110, {}};
+    const Scheda sheet = CalcolaScheda(coil, wire > 0 ? std::optional(wire) : std::nullopt, Conductor::Copper,
+                                       Former::Air, mhz, l);
+    QList<RigaScheda> rows;
+    for (int i = 0; i < kFigure; ++i)
+        rows.append({QString(QChar(u'A' + i)), sheet.figure[i]});
+    const QString text =
+        TestoScheda(DescriviBobina(coil, l), rows, sheet.avvisi, QDateTime(QDate(2026, 12, 6), QTime(10, 30)), l);
+    for (const QString &line : lines)
+        QVERIFY2(!text.split(u'\n').filter(QRegularExpression(u'^' + line + u'$')).isEmpty(), qPrintable(line + u'\n' + text));
+}
+
+void TestSheet::followsTheDesigner_data()
+{
+    QTest::addColumn<bool>("key");
+    QTest::newRow("Scheda bobina button") << false;
+    QTest::newRow("F2") << true;
+}
+
+// Opened from the designer, the sheet takes each step of the turns at once and closes with the designer.
+void TestSheet::followsTheDesigner()
+{
+    QFETCH(bool, key);
+    WindowTest test(QStringLiteral("it_IT"));
+    QVERIFY(QTest::qWaitForWindowExposed(test.open(QStringLiteral("Form2"))));
+    if (key)
+        QTest::keyClick(test.control(QStringLiteral("Cap1")), Qt::Key_F2);
+    else
+        test.click(QStringLiteral("CmdScheda"));
+    QWidget *sheet = Sheet();
+    QVERIFY(sheet);
+    const auto shown = [&](const char *label) { return sheet->findChild<QLabel *>(QLatin1String(label))->text(); };
+    QCOMPARE(shown("LabelLClassica"), QStringLiteral("265,21 µH"));
+    QCOMPARE(shown("LabelQ").count(QStringLiteral(" MHz: ")), 2);
+    const QString nagaoka = shown("LabelLNagaoka");
+    test.click(QStringLiteral("Spire"));
+    test.click(QStringLiteral("Cmdpiu1"));
+    QCOMPARE(test.text(QStringLiteral("Spire")), QStringLiteral("111"));
+    QVERIFY(shown("LabelBobina").contains(QStringLiteral("111 spire")));
+    QCOMPARE(shown("LabelLClassica"), QStringLiteral("270,05 µH"));
+    QVERIFY(shown("LabelLNagaoka") != nagaoka);
+    // Printed as PDF, the sheet takes one page.
+    QPrinter pdf;
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(m_settings.filePath(QStringLiteral("scheda.pdf")));
+    auto *form = qobject_cast<SchedaBobina *>(sheet->property("solenoriumForm").value<QObject *>());
+    QVERIFY(form && form->Stampa(pdf));
+    QFile file(pdf.outputFileName());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("/Count 1\n"));
+    QVERIFY(form->Testo().contains(QStringLiteral("Bobina: Ø 40 mm, lunghezza 55 mm, 111 spire")));
+    test.click(QStringLiteral("Cmdesci"));
+    QVERIFY(!Sheet());
+    QCOMPARE(test.boxes.size(), 0);
+}
+
+// What the user chose comes back in the next run, under another locale too.
+void TestSheet::remembersItsInputs()
+{
+    for (const char *locale : {"it_IT", "en_US"}) {
+        WindowTest test(QString::fromLatin1(locale));
+        test.open(QStringLiteral("Form2"));
+        test.click(QStringLiteral("CmdScheda"));
+        test.window = Sheet();
+        const auto combo = [&](const char *name) { return test.control<QComboBox>(QLatin1String(name)); };
+        if (QLatin1String(locale) == QLatin1String("it_IT")) {
+            QCOMPARE(test.text(QStringLiteral("TextFilo")), QStringLiteral("0,400"));
+            QTest::keyClick(combo("ComboCalibro"), Qt::Key_Down);
+            QTest::keyClick(combo("ComboConduttore"), Qt::Key_End);
+            QTest::keyClick(combo("ComboSupporto"), Qt::Key_Down);
+            test.type(QStringLiteral("TextFrequenza"), QStringLiteral("7,1"));
+        }
+        // 0.4 mm is nearest to AWG 26 (0.405 mm).
+        QCOMPARE(test.text(QStringLiteral("TextFilo")), QStringLiteral("26"));
+        QCOMPARE(combo("ComboCalibro")->currentText() + combo("ComboConduttore")->currentText()
+                     + combo("ComboSupporto")->currentText(), QStringLiteral("AWGalluminiopolistirene"));
+        QCOMPARE(test.text(QStringLiteral("TextFrequenza")), QLocale().toString(7.1));
+        QVERIFY(test.text(QStringLiteral("LabelPelle")).startsWith(QLocale().toString(7.1, 'f', 3) + QStringLiteral(" MHz: ")));
+    }
+}
+
+QTEST_MAIN(TestSheet)
+#include "tst_sheet.moc"
