@@ -95,8 +95,18 @@ public:
         }
         bool cutOnLeft = false;
         const QRect room = TextRoom(result, cutOnLeft);
-        const int width = result->fontMetrics().horizontalAdvance(kEllipsis) + 2;
-        const QRect place(cutOnLeft ? room.left() : room.right() - width + 1, room.top(), width, room.height());
+        // The mark covers the edge from the last whole character that still
+        // fits beside it, so no half character shows.
+        const QFontMetrics metrics = result->fontMetrics();
+        const QString text = TextOf(result);
+        const int markWidth = metrics.horizontalAdvance(kEllipsis) + 2;
+        qsizetype shown = text.size();
+        while (shown > 0
+               && metrics.horizontalAdvance(cutOnLeft ? text.right(shown) : text.left(shown)) + markWidth > room.width())
+            --shown;
+        const int kept = metrics.horizontalAdvance(cutOnLeft ? text.right(shown) : text.left(shown));
+        const int width = room.width() - kept + 2;
+        const QRect place(cutOnLeft ? room.left() - 2 : room.left() + kept, room.top(), width, room.height());
         if (mark->geometry() != place)
             mark->setGeometry(place);
         if (!mark->isVisible())
