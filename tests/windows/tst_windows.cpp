@@ -228,7 +228,7 @@ void TestWindows::scenario_data()
     row("lock holds the spacing", "C", {"open:Form2", "Spire=103", "CmdCalc", "Aggancia", "Spire", "Cmdpiu1"},
         {"LunBob=55.5339805825243", "LunBob.cursor=0", "Spaz=0.53"});
     row("a length step lets the lock go", "C", {"open:Form2", "CmdBlock", "LunBob", "Cmdpiu1"},
-        {"Aggancia=Spaziatura sganciata", "LunBob=56", "Image1?"}, {"Aggancia=Spacing unlocked"});
+        {"Aggancia=Spaziatura sganciata", "LunBob=56", "Image1?", "Image2!"}, {"Aggancia=Spacing unlocked"});
     row("square coils", "C", {"open:Form2", "Option6@0", "DiamSup", "Cmdpiu1"}, {"DiamSup=41", "LunBob=41"});
     row("square coils off again", "C", {"open:Form2", "Option6@0", "Option7@0", "DiamSup", "Cmdpiu1"},
         {"DiamSup=41", "LunBob=55"});
@@ -310,6 +310,7 @@ void TestWindows::scenario_data()
         "VScroll1@1"}, {"LabelIND2=0.039", "LabelSPI=0.50"});
     row("Ctrl+A on a bar ends the program", "C", {"open:Form3", "VScroll2<Ctrl+A"}, {"ends=1"});
     row("Ctrl+A on the other bar too", "C", {"open:Form3", "VScroll1<Ctrl+A"}, {"ends=1"});
+    row("a length just above 0 is a length", "C", {"open:Form3", "TextLUN=0.05", "Command1"}, {"TextLUN=0.05", "passes=2"});
     row("spacing that rounds to 0 refused", "C", {"open:Form3", "TextLUN=1", "TextSPI=100000", "Command1"},
         {"box~La spaziatura di partenza", "passes=0"}, {"box~The original spacing"});
     row("Ctrl+A in a field does not", "C", {"open:Form3", "TextDIA2<Ctrl+A"}, {"ends=0"});
