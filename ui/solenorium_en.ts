@@ -388,6 +388,22 @@ Write the number without units, with the system&apos;s decimal separator: %3</tr
         <source>Causa: &quot;%1&quot; vale %2.</source>
         <translation>Cause: &quot;%1&quot; is %2.</translation>
     </message>
+    <message>
+        <source>&amp;Scheda bobina</source>
+        <translation>&amp;Coil sheet</translation>
+    </message>
+    <message>
+        <source>Filo, perdite, Q e risonanza propria della bobina (F2)</source>
+        <translation>Wire, losses, Q and self-resonance of the coil (F2)</translation>
+    </message>
+    <message>
+        <source>progettista</source>
+        <translation>designer</translation>
+    </message>
+    <message>
+        <source>Vuoto: le due frequenze del progettista, con la capacità 1 e con la capacità 2.</source>
+        <translation>Empty: the designer&apos;s two frequencies, with capacitance 1 and with capacitance 2.</translation>
+    </message>
 </context>
 <context>
     <name>Form3</name>
@@ -477,6 +493,22 @@ If anyone knows a better method, send it to me: it will be welcome.
         <source>Nel campo &quot;%1&quot; il testo &quot;%2&quot; non va bene: %3</source>
         <translation>In the field &quot;%1&quot; the text &quot;%2&quot; will not do: %3</translation>
     </message>
+    <message>
+        <source>Filo, perdite, Q e risonanza propria della nuova bobina (F2)</source>
+        <translation>Wire, losses, Q and self-resonance of the new coil (F2)</translation>
+    </message>
+    <message>
+        <source>convertitore</source>
+        <translation>converter</translation>
+    </message>
+    <message>
+        <source>Il convertitore non dà frequenze: scriverne una per le figure in alta frequenza.</source>
+        <translation>The converter gives no frequencies: enter one for the RF figures.</translation>
+    </message>
+    <message>
+        <source>Scheda bobina</source>
+        <translation>Coil sheet</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -526,6 +558,225 @@ If anyone knows a better method, send it to me: it will be welcome.
         <translation>Run-time error &apos;%1&apos;:
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>SchedaBobina</name>
+    <message>
+        <source>Scheda della bobina</source>
+        <translation>Coil sheet</translation>
+    </message>
+    <message>
+        <source>Bobina</source>
+        <translation>Coil</translation>
+    </message>
+    <message>
+        <source>&amp;Filo nudo</source>
+        <translation>&amp;Bare wire</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>AWG</source>
+        <translation>AWG</translation>
+    </message>
+    <message>
+        <source>SWG</source>
+        <translation>SWG</translation>
+    </message>
+    <message>
+        <source>&amp;Conduttore</source>
+        <translation>&amp;Conductor</translation>
+    </message>
+    <message>
+        <source>rame</source>
+        <translation>copper</translation>
+    </message>
+    <message>
+        <source>rame argentato</source>
+        <translation>silver-plated copper</translation>
+    </message>
+    <message>
+        <source>alluminio</source>
+        <translation>aluminium</translation>
+    </message>
+    <message>
+        <source>&amp;Supporto</source>
+        <translation>F&amp;ormer</translation>
+    </message>
+    <message>
+        <source>aria</source>
+        <translation>air</translation>
+    </message>
+    <message>
+        <source>polistirene</source>
+        <translation>polystyrene</translation>
+    </message>
+    <message>
+        <source>PVC</source>
+        <translation>PVC</translation>
+    </message>
+    <message>
+        <source>PTFE</source>
+        <translation>PTFE</translation>
+    </message>
+    <message>
+        <source>vetro</source>
+        <translation>glass</translation>
+    </message>
+    <message>
+        <source>ceramica</source>
+        <translation>ceramic</translation>
+    </message>
+    <message>
+        <source>F&amp;requenza MHz</source>
+        <translation>F&amp;requency MHz</translation>
+    </message>
+    <message>
+        <source>Vuoto: le frequenze della finestra.</source>
+        <translation>Empty: the window&apos;s frequencies.</translation>
+    </message>
+    <message>
+        <source>Induttanza, formula classica</source>
+        <translation>Inductance, classic formula</translation>
+    </message>
+    <message>
+        <source>Induttanza, foglio di corrente (Nagaoka)</source>
+        <translation>Inductance, current sheet (Nagaoka)</translation>
+    </message>
+    <message>
+        <source>Induttanza con il filo tondo</source>
+        <translation>Inductance with round wire</translation>
+    </message>
+    <message>
+        <source>Lunghezza del filo</source>
+        <translation>Wire length</translation>
+    </message>
+    <message>
+        <source>Peso del filo</source>
+        <translation>Wire weight</translation>
+    </message>
+    <message>
+        <source>Resistenza in continua</source>
+        <translation>DC resistance</translation>
+    </message>
+    <message>
+        <source>Capacità propria (Medhurst · Knight)</source>
+        <translation>Self-capacitance (Medhurst · Knight)</translation>
+    </message>
+    <message>
+        <source>Risonanza propria</source>
+        <translation>Self-resonance</translation>
+    </message>
+    <message>
+        <source>Profondità di penetrazione</source>
+        <translation>Skin depth</translation>
+    </message>
+    <message>
+        <source>Resistenza in alta frequenza</source>
+        <translation>RF resistance</translation>
+    </message>
+    <message>
+        <source>Q a vuoto</source>
+        <translation>Unloaded Q</translation>
+    </message>
+    <message>
+        <source>Induttanza apparente</source>
+        <translation>Apparent inductance</translation>
+    </message>
+    <message>
+        <source>C&amp;opia</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>S&amp;tampa…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>La frequenza deve essere maggiore di zero.</source>
+        <translation>The frequency must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>nessuna</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>%1 (della finestra)</source>
+        <translation>%1 (the window&apos;s)</translation>
+    </message>
+    <message>
+        <source>Stampa la scheda della bobina</source>
+        <translation>Print the coil sheet</translation>
+    </message>
+    <message>
+        <source>La stampante non si apre: la scheda non è stata stampata.</source>
+        <translation>The printer cannot be opened: the sheet was not printed.</translation>
+    </message>
+    <message>
+        <source>Bobina:</source>
+        <translation>Coil:</translation>
+    </message>
+    <message>
+        <source>Scrivere il diametro del filo nudo.</source>
+        <translation>Enter the diameter of the bare wire.</translation>
+    </message>
+    <message>
+        <source>Filo nudo</source>
+        <translation>Bare wire</translation>
+    </message>
+    <message>
+        <source>Il diametro del filo deve essere maggiore di zero.</source>
+        <translation>The wire diameter must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>Il calibro %1 &quot;%2&quot; non esiste: scrivere un numero intero da %3 a %4.</source>
+        <translation>There is no %1 gauge &quot;%2&quot;: enter a whole number from %3 to %4.</translation>
+    </message>
+    <message>
+        <source>La bobina della finestra non ha diametro, lunghezza e spire maggiori di zero: nessuna figura.</source>
+        <translation>The window&apos;s coil does not have diameter, length and turns above zero: no figures.</translation>
+    </message>
+    <message>
+        <source>Il filo (%1 mm) non sta nel passo (%2 mm): le spire si sovrapporrebbero. Le figure del filo valgono per una bobina che non si può avvolgere.</source>
+        <translation>The wire (%1 mm) does not fit the pitch (%2 mm): the turns would overlap. The wire figures are for a coil that cannot be wound.</translation>
+    </message>
+    <message>
+        <source>A %1 MHz la bobina è troppo vicina alla sua risonanza propria: le figure valgono fino a %2 MHz.</source>
+        <translation>At %1 MHz the coil is too close to its self-resonance: the figures hold up to %2 MHz.</translation>
+    </message>
+    <message>
+        <source>Ø %1 mm, lunghezza %2 mm, %3 spire</source>
+        <translation>Ø %1 mm, length %2 mm, %3 turns</translation>
+    </message>
+    <message>
+        <source>, passo %1 mm</source>
+        <translation>, pitch %1 mm</translation>
+    </message>
+    <message>
+        <source>Scheda della bobina (%1)</source>
+        <translation>Coil sheet (%1)</translation>
+    </message>
+    <message>
+        <source>Bobina: %1</source>
+        <translation>Coil: %1</translation>
+    </message>
+    <message>
+        <source>Avvisi:</source>
+        <translation>Warnings:</translation>
+    </message>
+    <message>
+        <source>La formula della finestra, quella di Wheeler con costanti arrotondate (H. A. Wheeler, &quot;Simple inductance formulas for radio coils&quot;, Proc. IRE 16, 1928): entro l&apos;1 % circa per bobine più lunghe di 0,4 diametri, in difetto per quelle più corte.</source>
+        <translation>The formula of the window, Wheeler&apos;s with rounded constants (H. A. Wheeler, &quot;Simple inductance formulas for radio coils&quot;, Proc. IRE 16, 1928): within about 1 % for coils longer than 0.4 diameters, low for shorter ones.</translation>
+    </message>
+    <message>
+        <source>Il foglio di corrente con il coefficiente di Nagaoka (H. Nagaoka, 1909; E. B. Rosa e F. W. Grover, Bulletin of the Bureau of Standards 8, 1912): esatta per un foglio di corrente, non tiene conto del filo tondo e della spaziatura.</source>
+        <translation>The current sheet with Nagaoka&apos;s coefficient (H. Nagaoka, 1909; E. B. Rosa and F. W. Grover, Bulletin of the Bureau of Standards 8, 1912): exact for a current sheet; it takes no account of the round wire and the spacing.</translation>
     </message>
 </context>
 <context>

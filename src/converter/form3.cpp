@@ -348,8 +348,8 @@ void Form3::CmdScheda_Click()
 {
     if (!m_scheda)
         m_scheda = std::make_unique<SchedaBobina>(
-            QStringLiteral("convertitore"), HelpPage() + QStringLiteral("#scheda"),
-            QStringLiteral("Il convertitore non dà frequenze: scriverne una per le figure in alta frequenza."));
+            tr("convertitore"), HelpPage() + QStringLiteral("#scheda"),
+            tr("Il convertitore non dà frequenze: scriverne una per le figure in alta frequenza."));
     SpingiScheda();
     m_scheda->Apri(Window());
 }

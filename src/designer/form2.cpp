@@ -500,9 +500,9 @@ void Form2::Cmdesci_Click()
 void Form2::CmdScheda_Click()
 {
     if (!m_scheda)
-        m_scheda = std::make_unique<SchedaBobina>(QStringLiteral("progettista"), HelpPage() + QStringLiteral("#scheda"),
-                                                  QStringLiteral("Vuoto: le due frequenze del progettista, "
-                                                                 "con la capacità 1 e con la capacità 2."));
+        m_scheda = std::make_unique<SchedaBobina>(tr("progettista"), HelpPage() + QStringLiteral("#scheda"),
+                                                  tr("Vuoto: le due frequenze del progettista, "
+                                                     "con la capacità 1 e con la capacità 2."));
     SpingiScheda();
     m_scheda->Apri(Window());
 }

@@ -145,7 +145,7 @@ void SchedaBobina::Aggiorna()
         if (!mhz)
             avvisi << FieldRefusalMessage(ui->LabelDidFrequenza->text().remove(u'&'), testo);
         else if (!(*mhz > 0))
-            avvisi << QStringLiteral("La frequenza deve essere maggiore di zero.");
+            avvisi << tr("La frequenza deve essere maggiore di zero.");
         else
             frequenze = {*mhz};
     }
@@ -220,8 +220,8 @@ QList<RigaScheda> SchedaBobina::Righe() const
         QStringList finestra;
         for (const double mhz : m_bobina.frequenzeMhz)
             finestra << QLocale().toString(mhz, 'f', 3);
-        righe.last().valore = finestra.isEmpty() ? QStringLiteral("nessuna")
-                                                 : finestra.join(QStringLiteral(" · ")) + QStringLiteral(" (della finestra)");
+        righe.last().valore = finestra.isEmpty() ? tr("nessuna")
+                                                 : tr("%1 (della finestra)").arg(finestra.join(QStringLiteral(" · ")));
     }
     for (const QLabel *valore : Valori())
         righe << riga(Didascalia(valore), valore->text());
@@ -253,9 +253,9 @@ void SchedaBobina::CmdStampa_Click()
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(Window()->windowTitle());
     QPrintDialog dialogo(&printer, Window());
-    dialogo.setWindowTitle(QStringLiteral("Stampa la scheda della bobina"));
+    dialogo.setWindowTitle(tr("Stampa la scheda della bobina"));
     if (dialogo.exec() == QDialog::Accepted && !Stampa(printer))
-        MsgBox(QStringLiteral("La stampante non si apre: la scheda non è stata stampata."));
+        MsgBox(tr("La stampante non si apre: la scheda non è stata stampata."));
 }
 
 void SchedaBobina::CmdChiudi_Click()
@@ -266,9 +266,9 @@ void SchedaBobina::CmdChiudi_Click()
 bool StampaScheda(QPrinter &printer, const QString &titolo, const QString &bobina, const QList<RigaScheda> &righe,
                   const QStringList &avvisi, const QDateTime &quando, const QLocale &locale)
 {
-    QString html = QStringLiteral("<h2>%1</h2><p>%2</p><p><b>Bobina:</b> %3</p><table cellpadding=\"3\">")
+    QString html = QStringLiteral("<h2>%1</h2><p>%2</p><p><b>%3</b> %4</p><table cellpadding=\"3\">")
                        .arg(titolo.toHtmlEscaped(), locale.toString(quando, QLocale::LongFormat).toHtmlEscaped(),
-                            bobina.toHtmlEscaped());
+                            SchedaBobina::tr("Bobina:").toHtmlEscaped(), bobina.toHtmlEscaped());
     for (const RigaScheda &riga : righe)
         html += QStringLiteral("<tr><td align=\"right\">%1</td><td><b>%2</b></td></tr>")
                     .arg(riga.didascalia.toHtmlEscaped(), riga.valore.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")));

@@ -6,6 +6,7 @@
 #include "numbers/runtimeerror.h"
 #include "numbers/val.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -35,7 +36,7 @@ LetturaFilo LeggiFilo(const QString &testo, Calibro calibro, const QLocale &loca
 {
     const QString t = testo.trimmed();
     if (t.isEmpty())
-        return {{}, QStringLiteral("Scrivere il diametro del filo nudo.")};
+        return {{}, QCoreApplication::translate("SchedaBobina", "Scrivere il diametro del filo nudo.")};
     if (calibro == Calibro::Millimetri) {
         std::optional<double> mm;
         try {
@@ -44,9 +45,10 @@ LetturaFilo LeggiFilo(const QString &testo, Calibro calibro, const QLocale &loca
             mm.reset();
         }
         if (!mm)
-            return {{}, FieldRefusalMessage(QStringLiteral("Filo nudo"), t, locale)};
+            return {{}, FieldRefusalMessage(QCoreApplication::translate("SchedaBobina", "Filo nudo"), t, locale)};
         if (!(*mm > 0) || !std::isfinite(*mm))
-            return {{}, QStringLiteral("Il diametro del filo deve essere maggiore di zero.")};
+            return {{}, QCoreApplication::translate("SchedaBobina",
+                                                    "Il diametro del filo deve essere maggiore di zero.")};
         return {mm, {}};
     }
     // 0, 00, 000 ... and 2/0, 3/0 ... are the gauges thicker than 1: 1 - n.
@@ -65,7 +67,8 @@ LetturaFilo LeggiFilo(const QString &testo, Calibro calibro, const QLocale &loca
         !numero ? std::nullopt : awg ? AwgDiameterMm(*numero) : SwgDiameterMm(*numero);
     if (!mm)
         return {{},
-                QStringLiteral("Il calibro %1 \"%2\" non esiste: scrivere un numero intero da %3 a %4.")
+                QCoreApplication::translate("SchedaBobina",
+                                            "Il calibro %1 \"%2\" non esiste: scrivere un numero intero da %3 a %4.")
                     .arg(awg ? QStringLiteral("AWG") : QStringLiteral("SWG"), t, TestoCalibro(awg ? -3 : -6, locale),
                          locale.toString(awg ? 56 : 50))};
     return {mm, {}};
@@ -98,8 +101,9 @@ Scheda CalcolaScheda(const BobinaSeguita &bobina, std::optional<double> filoMm, 
     const double d = bobina.diametroMm, l = bobina.lunghezzaMm, n = bobina.spire;
     const bool bobinaValida = d > 0 && l > 0 && n > 0 && std::isfinite(d) && std::isfinite(l) && std::isfinite(n);
     if (!bobinaValida)
-        scheda.avvisi << QStringLiteral("La bobina della finestra non ha diametro, lunghezza e spire maggiori di zero: "
-                                        "nessuna figura.");
+        scheda.avvisi << QCoreApplication::translate("SchedaBobina",
+                                                     "La bobina della finestra non ha diametro, lunghezza e spire "
+                                                     "maggiori di zero: nessuna figura.");
     f[int(Figura::LClassica)] =
         Cifra(bobinaValida ? ClassicInductance(d, l, n) : std::nullopt, 5, QStringLiteral("µH"), locale);
     f[int(Figura::LNagaoka)] =
@@ -109,8 +113,10 @@ Scheda CalcolaScheda(const BobinaSeguita &bobina, std::optional<double> filoMm, 
 
     const CoilSpec c{d, l, n, *filoMm, conduttore, supporto};
     if (!WireFitsPitch(c))
-        scheda.avvisi << QStringLiteral("Il filo (%1 mm) non sta nel passo (%2 mm): le spire si sovrapporrebbero. "
-                                        "Le figure del filo valgono per una bobina che non si può avvolgere.")
+        scheda.avvisi << QCoreApplication::translate("SchedaBobina",
+                                                     "Il filo (%1 mm) non sta nel passo (%2 mm): le spire si "
+                                                     "sovrapporrebbero. Le figure del filo valgono per una bobina "
+                                                     "che non si può avvolgere.")
                              .arg(locale.toString(*filoMm, 'f', 3), locale.toString(l / n, 'f', 3));
     f[int(Figura::LFilo)] = Cifra(RoundWireInductanceMicroH(c), 5, QStringLiteral("µH"), locale);
     f[int(Figura::LunghezzaFilo)] = Cifra(HelixWireLengthM(c), 4, QStringLiteral("m"), locale);
@@ -142,8 +148,9 @@ Scheda CalcolaScheda(const BobinaSeguita &bobina, std::optional<double> filoMm, 
     });
     for (const double mhz : frequenzeMhz)
         if (finoA && mhz > *finoA)
-            scheda.avvisi << QStringLiteral("A %1 MHz la bobina è troppo vicina alla sua risonanza propria: le figure "
-                                            "valgono fino a %2 MHz.")
+            scheda.avvisi << QCoreApplication::translate("SchedaBobina", "A %1 MHz la bobina è troppo vicina alla "
+                                                                         "sua risonanza propria: le figure valgono "
+                                                                         "fino a %2 MHz.")
                                  .arg(locale.toString(mhz, 'f', 3), locale.toString(*finoA, 'f', 3));
     return scheda;
 }
@@ -151,18 +158,20 @@ Scheda CalcolaScheda(const BobinaSeguita &bobina, std::optional<double> filoMm, 
 QString DescriviBobina(const BobinaSeguita &bobina, const QLocale &locale)
 {
     const auto mm = [&](double x) { return locale.toString(x, 'f', x == std::round(x) ? 0 : 2); };
-    QString testo = QStringLiteral("Ø %1 mm, lunghezza %2 mm, %3 spire")
+    QString testo = QCoreApplication::translate("SchedaBobina", "Ø %1 mm, lunghezza %2 mm, %3 spire")
                         .arg(mm(bobina.diametroMm), mm(bobina.lunghezzaMm), mm(bobina.spire));
     if (bobina.spire > 0)
-        testo += QStringLiteral(", passo %1 mm").arg(locale.toString(bobina.lunghezzaMm / bobina.spire, 'f', 3));
+        testo += QCoreApplication::translate("SchedaBobina", ", passo %1 mm")
+                     .arg(locale.toString(bobina.lunghezzaMm / bobina.spire, 'f', 3));
     return testo;
 }
 
 QString TestoScheda(const QString &bobina, const QList<RigaScheda> &righe, const QStringList &avvisi,
                     const QDateTime &quando, const QLocale &locale)
 {
-    QStringList testo{QStringLiteral("Scheda della bobina (%1)").arg(locale.toString(quando, QLocale::ShortFormat)),
-                      QStringLiteral("Bobina: %1").arg(bobina), QString()};
+    QStringList testo{QCoreApplication::translate("SchedaBobina", "Scheda della bobina (%1)")
+                          .arg(locale.toString(quando, QLocale::ShortFormat)),
+                      QCoreApplication::translate("SchedaBobina", "Bobina: %1").arg(bobina), QString()};
     for (const RigaScheda &riga : righe) {
         const QStringList valori = riga.valore.split(u'\n');
         if (valori.size() == 1) {
@@ -174,7 +183,7 @@ QString TestoScheda(const QString &bobina, const QList<RigaScheda> &righe, const
             testo << QStringLiteral("    ") + v;
     }
     if (!avvisi.isEmpty())
-        testo << QString() << QStringLiteral("Avvisi:");
+        testo << QString() << QCoreApplication::translate("SchedaBobina", "Avvisi:");
     for (const QString &avviso : avvisi)
         testo << QStringLiteral("- ") + avviso;
     return testo.join(u'\n') + u'\n';
@@ -184,13 +193,17 @@ QString TooltipFor(Figura figura)
 {
     switch (figura) {
     case Figura::LClassica:
-        return QStringLiteral("La formula della finestra, quella di Wheeler con costanti arrotondate (H. A. Wheeler, "
-                              "\"Simple inductance formulas for radio coils\", Proc. IRE 16, 1928): entro l'1 % circa "
-                              "per bobine più lunghe di 0,4 diametri, in difetto per quelle più corte.");
+        return QCoreApplication::translate("SchedaBobina",
+                                           "La formula della finestra, quella di Wheeler con costanti arrotondate "
+                                           "(H. A. Wheeler, \"Simple inductance formulas for radio coils\", Proc. "
+                                           "IRE 16, 1928): entro l'1 % circa per bobine più lunghe di 0,4 diametri, "
+                                           "in difetto per quelle più corte.");
     case Figura::LNagaoka:
-        return QStringLiteral("Il foglio di corrente con il coefficiente di Nagaoka (H. Nagaoka, 1909; E. B. Rosa e "
-                              "F. W. Grover, Bulletin of the Bureau of Standards 8, 1912): esatta per un foglio di "
-                              "corrente, non tiene conto del filo tondo e della spaziatura.");
+        return QCoreApplication::translate("SchedaBobina",
+                                           "Il foglio di corrente con il coefficiente di Nagaoka (H. Nagaoka, 1909; "
+                                           "E. B. Rosa e F. W. Grover, Bulletin of the Bureau of Standards 8, 1912): "
+                                           "esatta per un foglio di corrente, non tiene conto del filo tondo e della "
+                                           "spaziatura.");
     case Figura::LFilo:
         return SourceNote(SheetFigure::RoundWireInductance);
     case Figura::LunghezzaFilo:

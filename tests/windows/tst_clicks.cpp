@@ -6,6 +6,7 @@
 #include "common/windowtest.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStyleOptionButton>
@@ -23,9 +24,19 @@ namespace {
 
 // Where a control draws its caption, and how: wrapping captions wrap at blanks
 // (the calculator's buttons also break at their first run of blanks), the
-// others keep to one line. An empty rectangle: no caption.
+// others keep to one line; a list box's widest choice in its field. An empty
+// rectangle: no caption.
 std::pair<QRect, int> captionRoom(const QWidget *control, QString &text)
 {
+    if (auto *combo = qobject_cast<const QComboBox *>(control)) {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        for (int i = 0; i < combo->count(); ++i)
+            if (combo->fontMetrics().horizontalAdvance(combo->itemText(i)) > combo->fontMetrics().horizontalAdvance(text))
+                text = combo->itemText(i);
+        return {combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo),
+                Qt::AlignLeft | Qt::AlignVCenter};
+    }
     QStyleOptionButton option;
     option.initFrom(control);
     const int wrap = QByteArray(control->metaObject()->className()).startsWith("Wrapping") ? Qt::TextWordWrap : 0;
@@ -56,7 +67,7 @@ const QStringList kItalianAsEver = {
 void TestClicks::windowInState_data()
 {
     QTest::addColumn<QString>("window");
-    QTest::addColumn<int>("state"); // the menu's tab, or the calculator's mode (0 none)
+    QTest::addColumn<int>("state"); // the menu's tab, the calculator's mode, the coil sheet (1) (0 none)
     QTest::addColumn<QString>("language");
     for (const char *language : {"it", "en"}) {
         for (int tab = 1; tab <= 5; ++tab)
@@ -65,6 +76,8 @@ void TestClicks::windowInState_data()
             QTest::addRow("calculator, mode %d, %s", mode, language) << "Form1" << mode << language;
         QTest::addRow("designer, %s", language) << "Form2" << 0 << language;
         QTest::addRow("converter, %s", language) << "Form3" << 0 << language;
+        QTest::addRow("designer's coil sheet, %s", language) << "Form2" << 1 << language;
+        QTest::addRow("converter's coil sheet, %s", language) << "Form3" << 1 << language;
     }
 }
 
@@ -75,6 +88,7 @@ void TestClicks::windowInState()
     QFETCH(QString, language);
     WindowTest test(QStringLiteral("C"), language);
     QWidget *form = test.open(window);
+    const bool sheet = state > 0 && (window == QLatin1String("Form2") || window == QLatin1String("Form3"));
     if (window == QLatin1String("frmOptions")) {
         auto *tabs = test.control<QTabBar>(QStringLiteral("tbsOptions"));
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(state - 1).center());
@@ -82,10 +96,19 @@ void TestClicks::windowInState()
         QVERIFY(tabs->mapTo(form, tabs->tabRect(tabs->count() - 1).topRight()).x() < form->width());
     } else if (window == QLatin1String("Form1") && state > 0) {
         test.click(QStringLiteral("Cmd%1").arg(state));
+    } else if (sheet) { // the sheet of the designer's coil, or of the converter's new one
+        if (window == QLatin1String("Form3"))
+            test.click(QStringLiteral("Command1"));
+        test.click(QStringLiteral("CmdScheda"));
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (top->objectName() == QLatin1String("SchedaBobina") && top->isVisible())
+                form = top;
+        QCOMPARE(form->objectName(), QStringLiteral("SchedaBobina"));
     }
     QVERIFY(QTest::qWaitForWindowExposed(form));
-    // Every window opens in the middle of the screen.
-    QVERIFY((QRect(form->pos(), form->size()).center() - form->screen()->availableGeometry().center()).manhattanLength() <= 2);
+    // Every window opens in the middle of the screen; the sheet beside its own.
+    QVERIFY(sheet
+            || (QRect(form->pos(), form->size()).center() - form->screen()->availableGeometry().center()).manhattanLength() <= 2);
 
     int controls = 0;
     int points = 0;
@@ -94,7 +117,7 @@ void TestClicks::windowInState()
     for (QWidget *control : form->findChildren<QWidget *>()) {
         QString text = control->property("text").toString().remove(QRegularExpression(QStringLiteral("&(?!&)")));
         const auto [room, flags] = captionRoom(control, text);
-        const QString name = window + u'/' + control->objectName();
+        const QString name = form->objectName() + u'/' + control->objectName();
         if (control->isVisibleTo(form) && !room.isEmpty() && !text.trimmed().isEmpty() && ++captions
             && !(language == QLatin1String("it") && kItalianAsEver.contains(name))) {
             const QRect needed = control->fontMetrics().boundingRect(room, flags, text);
@@ -104,7 +127,7 @@ void TestClicks::windowInState()
         }
         if (!control->isVisibleTo(form) || !control->isEnabled()
             || !(qobject_cast<QAbstractButton *>(control) || qobject_cast<QLineEdit *>(control)
-                 || qobject_cast<QScrollBar *>(control)))
+                 || qobject_cast<QScrollBar *>(control) || qobject_cast<QComboBox *>(control)))
             continue;
         ++controls;
         for (const QPoint point : ClickPoints(control)) {
