@@ -167,6 +167,14 @@ void TestSheet::followsTheDesigner()
     QVERIFY(shown("LabelBobina").contains(QStringLiteral("111 spire")));
     QCOMPARE(shown("LabelLClassica"), QStringLiteral("270,05 µH"));
     QVERIFY(shown("LabelLNagaoka") != nagaoka);
+    // A working frequency must be above zero; a small one is a frequency.
+    QWidget *designer = std::exchange(test.window, sheet);
+    test.type(QStringLiteral("TextFrequenza"), QStringLiteral("0"));
+    QVERIFY(shown("LabelAvviso").contains(QStringLiteral("maggiore di zero")));
+    test.type(QStringLiteral("TextFrequenza"), QStringLiteral("0,5"));
+    QVERIFY(shown("LabelAvviso").isEmpty() && shown("LabelQ").startsWith(QStringLiteral("0,500 MHz: ")));
+    test.type(QStringLiteral("TextFrequenza"), QString());
+    test.window = designer;
     // Printed as PDF, the sheet takes one page.
     QPrinter pdf;
     pdf.setOutputFormat(QPrinter::PdfFormat);
