@@ -145,7 +145,8 @@ void TestCoil::selfNote()
                           "più come un'induttanza pura.");
     QCOMPARE(SelfCapacitanceLine(l / lOverD, l, locale), "Capacità propria (Medhurst): " + t[0] + " pF");
 }
-// Bare diameters in mm as ASTM B258 (AWG) and the Imperial Standard Wire Gauge of 1883 (SWG) publish them.
+// Bare diameters in mm as ASTM B258 (AWG) and the metric tables of the Imperial Standard Wire Gauge of 1883 (SWG,
+// every gauge from 7/0 to 50) publish them.
 void TestCoil::gauges_data()
 {
     columns<bool, int, double>("awg", "gauge", "mm");
@@ -153,10 +154,12 @@ void TestCoil::gauges_data()
              {-3, 11.684}, {0, 8.251}, {10, 2.588}, {14, 1.628}, {20, 0.812}, {30, 0.255}, {36, 0.127}, {40, 0.0799},
              {-4, kNaN}, {57, kNaN}})
         QTest::addRow("AWG %d", g) << true << g << mm;
-    for (const auto &[g, mm] : std::initializer_list<std::pair<int, double>>{
-             {-6, 12.700}, {0, 8.230}, {10, 3.251}, {14, 2.032}, {22, 0.711}, {30, 0.315}, {40, 0.122}, {50, 0.0254},
-             {-7, kNaN}, {51, kNaN}})
-        QTest::addRow("SWG %d", g) << false << g << mm;
+    const double swg[] = {12.700, 11.786, 10.973, 10.160, 9.449, 8.839, 8.230, 7.620, 7.010, 6.401, 5.893, 5.385, 4.877,
+        4.470, 4.064, 3.658, 3.251, 2.946, 2.642, 2.337, 2.032, 1.829, 1.626, 1.422, 1.219, 1.016, 0.914, 0.813, 0.711,
+        0.610, 0.559, 0.508, 0.457, 0.417, 0.376, 0.345, 0.315, 0.295, 0.274, 0.254, 0.234, 0.213, 0.193, 0.173, 0.152,
+        0.132, 0.122, 0.112, 0.102, 0.091, 0.081, 0.071, 0.061, 0.051, 0.041, 0.030, 0.025, kNaN};
+    for (int g = -7; g <= 51; ++g)
+        QTest::addRow("SWG %d", g) << false << g << (g < -6 ? kNaN : swg[g + 6]);
 }
 void TestCoil::gauges()
 {
@@ -245,6 +248,9 @@ void TestCoil::selfResonance()
     QVERIFY(!ApparentInductanceMicroH(c, fs) && !UnloadedQ(c, fs) && UnloadedQ(c, 0.95 * fs) < UnloadedQ(c, fs / 2));
     CoilSpec rod = c; rod.former = Former::Polystyrene; // a solid former lowers it
     QVERIFY(HelicalSelfResonanceMhz(rod) < fs);
+    // Q is ωL/R of the figures tested apart, lowered as L/L' where the distributed capacitance counts (Terman 1943).
+    const double f = fs / 4, L = *RoundWireInductanceMicroH(c), q = 2 * M_PI * f * L / *AcResistanceOhm(c, f);
+    QVERIFY(near(UnloadedQ(c, f), q * L / *ApparentInductanceMicroH(c, f), 1e-9 * q));
 }
 // Medhurst's measured self-capacitance (coils on solid polystyrene rods, his H × D) against Knight's formula with
 // polystyrene inside: within the 5 % of Medhurst's data. A close-wound many-turn coil on 100 mm.
