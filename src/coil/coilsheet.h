@@ -105,6 +105,9 @@ std::optional<double> SkinDepthMm(Conductor c, double mhz);
 // skin: empty when the wire is thinner than three skin depths. Medhurst gave
 // about 5 % for his measurements; the wire's surface adds more on old wire.
 std::optional<double> AcResistanceOhm(const CoilSpec &c, double mhz);
+// Medhurst's proximity factor alone, R of the coil over R of its wire straight,
+// for the shape ℓ/D (on the helix diameter) and d/p from 0 to 1; empty outside.
+std::optional<double> MedhurstProximityFactor(double lOverD, double dOverP);
 // The unloaded Q at f: 2πf · L / R, with L the round-wire inductance, lowered
 // as the coil nears its self-resonance in the proportion its apparent
 // inductance rises (F. E. Terman, "Radio Engineers' Handbook", 1943, the

@@ -101,6 +101,13 @@ std::optional<double> AcResistanceOhm(const CoilSpec &c, double mhz)
     return Finite(*dc * skinRatio(c.wireMm / 2 / *delta) * proximity(c.lengthMm / HelixDiameterMm(c), dp));
 }
 
+std::optional<double> MedhurstProximityFactor(double lOverD, double dOverP)
+{
+    if (!PositiveFinite(lOverD) || !(dOverP >= 0 && dOverP <= 1))
+        return std::nullopt;
+    return proximity(lOverD, dOverP);
+}
+
 std::optional<double> ApparentInductanceMicroH(const CoilSpec &c, double mhz)
 {
     const std::optional<double> l = RoundWireInductanceMicroH(c);

@@ -18,7 +18,7 @@ private slots:
         QTest::addColumn<QString>("mostrato");
         QTest::addColumn<int>("errore");
         QTest::newRow("load values, it_IT") << it << "40 55 110 365 35" << "0,50|265,205|,512|1,652|13,823" << 0;
-        QTest::newRow("C1 2,5 under it_IT") << it << "40 55 110 2,5 35" << "0,50|265,205|6,181|1,652|13,823" << 0;
+        QTest::newRow("C1 2.5 under it_IT") << it << "40 55 110 2.5 35" << "0,50|265,205|6,181|1,652|13,823" << 0;
         QTest::newRow("C1 0 and C2 -5: no frequency") << c << "40 55 110 0 -5" << "0.50|265.205|||13.823" << 0;
         QTest::newRow("D 250") << c << "250 55 110 365 35" << "0.50|4,514.925|.124|.400|86.394|22.150|31.325" << 0;
         QTest::newRow("0 turns") << c << "40 55 0 365 35" << "Causa: \"Spire\" vale 0." << 11;
