@@ -58,10 +58,8 @@ static void Check(const QString &text)
         Outcome<std::optional<double>> expected{tRead.raised, tRead.error, std::nullopt};
         std::optional<double> asLocale;
         if (!tRead.raised && pattern.match(trimmed).hasMatch() && trimmed.section(QRegularExpression("[eE]"), 0, 0).contains(QRegularExpression("[0-9]"))) {
-            QString plain = trimmed;
-            plain.remove(locale.groupSeparator()).replace(locale.decimalPoint(), ".");
-            if (locale.groupSeparator().at(0).isSpace())
-                plain.remove(u' ');
+            QString plain = QString(trimmed).remove(locale.groupSeparator()).replace(locale.decimalPoint(), ".");
+            plain.remove(locale.groupSeparator().at(0).isSpace() ? u' ' : u'\0');
             errno = 0;
             static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
             const double v = strtod_l(plain.toStdString().c_str(), nullptr, cLocale);
@@ -70,16 +68,10 @@ static void Check(const QString &text)
             else
                 asLocale = v;
         }
-        if (!expected.raised) {
-            if (valWhole && asLocale)
-                expected.value = tRead.value == *asLocale ? asLocale : std::nullopt;
-            else if (valWhole)
-                expected.value = tRead.value;
-            else if (asLocale)
-                expected.value = asLocale;
-            else if (tEnd == 0)
-                expected.value = 0;
-        }
+        if (!expected.raised) // both and the same, or one of them, or none and no number: 0
+            expected.value = valWhole && asLocale ? (tRead.value == *asLocale ? asLocale : std::nullopt)
+                           : valWhole ? std::optional(tRead.value) : asLocale ? asLocale
+                           : tEnd == 0 ? std::optional(0.0) : std::nullopt;
         const auto got = Run([&] { return ReadFieldNumber(text, locale); });
         FUZZ_CHECK(got == expected, "ReadFieldNumber(" + Quoted(text) + ") in " + locale.name().toStdString() + " = "
                                         + got.Text() + ", expected " + expected.Text());

@@ -79,6 +79,8 @@ bool WireFitsPitch(const CoilSpec &c);
 // Rosa's correction leaves out the helix's pitch and the current's crowding
 // at high frequency.
 std::optional<double> RoundWireInductanceMicroH(const CoilSpec &c);
+// Rosa's H for N turns, the series above (empty below one turn).
+std::optional<double> RosaMutualH(double n);
 
 // --- Wire ----------------------------------------------------------------------
 // The wire in the winding (leads excluded), m: the helix √((π Dw N)² + ℓ²).

@@ -83,12 +83,18 @@ std::optional<double> RoundWireInductanceMicroH(const CoilSpec &c)
     // Touching turns: p = d, even when ℓ / N rounds a hair below d.
     const double p = std::max(c.lengthMm / n, c.wireMm);
     const double g = 1.25 - std::log(2 * p / c.wireMm);
-    const double c9 = -std::log(2 * std::numbers::pi) + 1.5 + 0.33084236 + 1.0 / 120 - 1.0 / 504 + 0.0011925;
-    const double h = std::log(2 * std::numbers::pi) - 1.5 - std::log(n) / (6 * n) - 0.33084236 / n
-        - 1 / (120 * std::pow(n, 3)) + 1 / (504 * std::pow(n, 5)) - 0.0011925 / std::pow(n, 7) + c9 / std::pow(n, 9);
     // μ0 · N · (Dw/2) · (G + H) in µH, Dw in mm.
-    const double correzione = kMu0 * n * dw / 2 * 1e-3 * (g + h) * 1e6;
+    const double correzione = kMu0 * n * dw / 2 * 1e-3 * (g + *RosaMutualH(n)) * 1e6;
     return Finite(*sheet - correzione);
+}
+
+std::optional<double> RosaMutualH(double n)
+{
+    if (!(n >= 1) || !std::isfinite(n))
+        return std::nullopt;
+    const double c9 = -std::log(2 * std::numbers::pi) + 1.5 + 0.33084236 + 1.0 / 120 - 1.0 / 504 + 0.0011925;
+    return std::log(2 * std::numbers::pi) - 1.5 - std::log(n) / (6 * n) - 0.33084236 / n - 1 / (120 * std::pow(n, 3))
+        + 1 / (504 * std::pow(n, 5)) - 0.0011925 / std::pow(n, 7) + c9 / std::pow(n, 9);
 }
 
 std::optional<double> AcResistanceOhm(const CoilSpec &c, double mhz)

@@ -21,7 +21,7 @@ class TestCoil : public QObject
 private slots:
     void shape_data(); void shape(); void inductance_data(); void inductance(); void accuracyNote_data();
     void accuracyNote(); void selfCapacitance_data(); void selfCapacitance(); void selfNote_data(); void selfNote();
-    void gauges_data(); void gauges(); void proximityTable(); void wire_data(); void wire(); void roundWire_data(); void roundWire();
+    void gauges_data(); void gauges(); void proximityTable(); void rosaH(); void wire_data(); void wire(); void roundWire_data(); void roundWire();
     void skinAndProximity_data(); void skinAndProximity(); void selfResonance_data(); void selfResonance();
     void knightCapacitance_data(); void knightCapacitance(); void refused_data(); void refused();
 };
@@ -222,6 +222,16 @@ void TestCoil::proximityTable()
                           v[c + 1].toDouble(), 1e-9), qPrintable(row));
     }
     QVERIFY(!MedhurstProximityFactor(1, 1.01) && !MedhurstProximityFactor(0, 0.5) && !MedhurstProximityFactor(1, -0.01));
+}
+// Rosa's mutual-inductance correction H as his table gives it (Bulletin of the Bureau of Standards 4, 1908; Grover,
+// "Inductance Calculations", 1946), to its fourth decimal.
+void TestCoil::rosaH()
+{
+    const std::pair<double, double> table[] = {{1, 0}, {2, 0.1137}, {3, 0.1663}, {4, 0.1973}, {5, 0.2180}, {6, 0.2329},
+                                                {10, 0.2664}, {20, 0.2964}};
+    for (const auto &[n, h] : table)
+        QVERIFY2(near(RosaMutualH(n), h, 0.00006), qPrintable(QString::number(n)));
+    QVERIFY(!RosaMutualH(0.5) && !RosaMutualH(kNaN));
 }
 void TestCoil::skinAndProximity_data()
 {
