@@ -80,10 +80,6 @@
         <translation>Skin effect (Bessel solution) times the proximity factor Medhurst measured (1947): about 5 %, more with tarnished wire.</translation>
     </message>
     <message>
-        <source>Q = 2πf·L/R ridotto vicino alla risonanza propria: circa 10 %, le bobine reali stanno spesso un po&apos; sotto (terminali, saldature, supporto).</source>
-        <translation>Q = 2πf·L/R, lowered near the self-resonance: about 10 %; real coils often come out a little lower (leads, joints, former).</translation>
-    </message>
-    <message>
         <source>Tabella di Medhurst (1947), bobine su bacchette piene di polistirolo, circa 5 %: in aria la capacità è minore.</source>
         <translation>Medhurst&apos;s table (1947), coils on solid polystyrene rods, about 5 %: in air the capacitance is lower.</translation>
     </message>
@@ -92,12 +88,16 @@
         <translation>Knight&apos;s formula (2016) with the permittivity of a solid former: about 5 % from Medhurst&apos;s data.</translation>
     </message>
     <message>
-        <source>Metodo della linea elicoidale di Knight (2016): entro circa il 10 % dalle misure su bobine in aria.</source>
-        <translation>Knight&apos;s helical-line method (2016): within about 10 % of measurements on air-wound coils.</translation>
-    </message>
-    <message>
         <source>0,6 volte la risonanza propria: oltre, l&apos;incertezza della risonanza si amplifica in tutte le grandezze che dipendono dalla frequenza.</source>
         <translation>0.6 times the self-resonance: above it, the uncertainty of the self-resonance grows in every figure that depends on frequency.</translation>
+    </message>
+    <message>
+        <source>Q = 2πf·L/R ridotto vicino alla risonanza propria. Non confrontato con misure: contate sul 10-20 %; le bobine reali stanno di solito sotto (terminali, saldature, supporto).</source>
+        <translation>Q = 2πf·L/R, lowered near the self-resonance. Not checked against measurements: count on 10-20 %; real coils usually come out lower (leads, joints, former).</translation>
+    </message>
+    <message>
+        <source>Metodo della linea elicoidale di Knight (2016): da +1 a +12 % sulle tre bobine misurate da Pettit; contate sul 10 %, di più per bobine corte su un supporto.</source>
+        <translation>Knight&apos;s helical-line method (2016): +1 to +12 % on the three coils Pettit measured; count on 10 %, more for short coils on a former.</translation>
     </message>
 </context>
 <context>

@@ -115,8 +115,9 @@ QString SourceNote(SheetFigure f)
         return QCoreApplication::translate("Coil", "Effetto pelle (soluzione di Bessel) per il fattore di prossimità misurato da "
                               "Medhurst (1947): circa 5 %, di più con filo ossidato.");
     case SheetFigure::Q:
-        return QCoreApplication::translate("Coil", "Q = 2πf·L/R ridotto vicino alla risonanza propria: circa 10 %, le bobine reali "
-                              "stanno spesso un po' sotto (terminali, saldature, supporto).");
+        return QCoreApplication::translate("Coil", "Q = 2πf·L/R ridotto vicino alla risonanza propria. Non confrontato "
+                              "con misure: contate sul 10-20 %; le bobine reali stanno di solito sotto (terminali, "
+                              "saldature, supporto).");
     case SheetFigure::MedhurstCapacitance:
         return QCoreApplication::translate("Coil", "Tabella di Medhurst (1947), bobine su bacchette piene di polistirolo, circa 5 %: "
                               "in aria la capacità è minore.");
@@ -124,8 +125,8 @@ QString SourceNote(SheetFigure f)
         return QCoreApplication::translate("Coil", "Formula di Knight (2016) con la permittività del supporto, pieno: circa 5 % dai "
                               "dati di Medhurst.");
     case SheetFigure::SelfResonance:
-        return QCoreApplication::translate("Coil", "Metodo della linea elicoidale di Knight (2016): entro circa il 10 % dalle misure "
-                              "su bobine in aria.");
+        return QCoreApplication::translate("Coil", "Metodo della linea elicoidale di Knight (2016): da +1 a +12 % sulle tre bobine "
+                              "misurate da Pettit; contate sul 10 %, di più per bobine corte su un supporto.");
     case SheetFigure::FiguresLimit:
         return QCoreApplication::translate("Coil", "0,6 volte la risonanza propria: oltre, l'incertezza della risonanza si amplifica "
                               "in tutte le grandezze che dipendono dalla frequenza.");
