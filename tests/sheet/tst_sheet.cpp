@@ -158,6 +158,7 @@ void TestSheet::followsTheDesigner()
     QCOMPARE(test.text(QStringLiteral("Spire")), QStringLiteral("111"));
     QCOMPARE(shown("LabelLClassica"), QStringLiteral("270,05 µH"));
     QVERIFY(shown("LabelLNagaoka") != nagaoka);
+    QCOMPARE(DescriviBobina({70, 37.66, 53.8, {}}), QStringLiteral("Ø 70 mm, lunghezza 37,66 mm, 53,80 spire, passo 0,700 mm"));
     // A working frequency must be above zero; a small one is a frequency.
     QWidget *designer = std::exchange(test.window, sheet);
     test.type(QStringLiteral("TextFrequenza"), QStringLiteral("0"));

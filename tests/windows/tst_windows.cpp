@@ -99,6 +99,8 @@ QString observe(WindowTest &test, const QString &check)
         const bool same = read.kind == FieldReading::Kind::Number && qAbs(read.value - shown) <= 1e-9 * qMax(1.0, qAbs(shown));
         return same ? check : key + test.text(name);
     }
+    if (check.contains(QLatin1String(".colour="))) // a button's face
+        return key + test.control(name)->palette().color(QPalette::Button).name();
     if (check.contains(QLatin1String(".cursor=")))
         return key + QString::number(test.control<QLineEdit>(name)->cursorPosition());
     return key + test.text(name);
@@ -127,10 +129,14 @@ void TestWindows::scenario_data()
     };
     // The menu: each tab's page, the programs it opens, its keys.
     row("menu at start", "C", {}, {"Picture1!", "Image1!", "Text1!", "Text2!", "cmdOK!", "cmdApply?", "unloaded=Form1"});
-    row("tab ZORVEK", "C", {"tab:3", "tab:1"}, {"Picture1?", "Image1?", "Text2!", "loaded=Form2"});
-    row("tab Bobine-1", "C", {"tab:2"}, {"loaded=Form1", "Picture1!", "cmdOK!"});
-    row("tab Diametri", "C", {"tab:4"}, {"Text2?", "cmdOK?", "focus=cmdOK", "Text1!", "unloaded=Form3"});
-    row("tab Circa", "C", {"tab:4", "tab:5"}, {"Text1?", "Text2!", "cmdOK!"});
+    // Each tab shows its own page, and only it: the pictures, the two texts, the button.
+    const char *pages[] = {"11000 loaded=Form2", "00000 loaded=Form1", "00000 loaded=Form2", "00011 focus=cmdOK", "00100 unloaded=Form1"};
+    for (int tab = 1; tab <= 5; ++tab) {
+        QStringList shown{QString(pages[tab - 1]).section(u' ', 1)}, page{"Picture1", "Image1", "Text1", "Text2", "cmdOK"};
+        for (int i = 0; i < 5; ++i)
+            shown << page[i] + (pages[tab - 1][i] == '1' ? u'?' : u'!');
+        row(qPrintable(QString("tab %1").arg(tab)), "C", {tab == 1 ? "tab:3" : "tab:1", QString("tab:%1").arg(tab)}, shown);
+    }
     row("a click on the selected tab opens again", "C", {"tab:2", "open:Form1", "Command1", "tab:2"}, {"loaded=Form1"});
     row("Shift+Tab in the menu keeps the tab", "C", {"tab:4", "focus<Shift+Tab"}, {"Text2?", "Text1!"});
     row("Vai al programma", "C", {"tab:4", "cmdOK"}, {"loaded=Form3", "unloaded=Form1"});
@@ -182,7 +188,8 @@ void TestWindows::scenario_data()
     // Each mode button chooses its own computation and shows its own fields.
     const char *fields[] = {"110000", "011000", "101000", "000111", "100101", "011101", "001000"};
     for (int mode = 1; mode <= 7; ++mode) {
-        QStringList shown{QString("Modo=%1").arg(mode)};
+        QStringList shown{QString("Modo=%1").arg(mode), QString("Cmd%1.colour=#ffc0c0").arg(mode),
+                          QString("Cmd%1.colour=#e0e0e0").arg(mode % 7 + 1)};
         for (int i = 0; i < 6; ++i)
             shown << QString("Text%1%2").arg(i + 1).arg(fields[mode - 1][i] == '1' ? '?' : '!');
         row(qPrintable(QString("mode button %1").arg(mode)), "C", {"open:Form1", QString("Cmd%1").arg(mode)}, shown);
