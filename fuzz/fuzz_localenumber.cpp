@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // FormatLocaleNumber then the fields' reading gives x to 15 significant digits
 // (x itself for a decimal of 15 digits), overflow past the largest double, with
-// no group separator written; the reading of any text is finite, refused or
-// overflow, and blanks around change nothing. First byte: a 15-digit decimal,
-// any double, or text.
+// no group separator written (fuzz_val checks the reading of any text). First
+// byte: a 15-digit decimal or any double.
 #include "fuzzsupport.h"
 #include "numbers/localenumber.h"
 #include "numbers/val.h"
@@ -13,35 +12,25 @@ static double Fifteen(double x) { return std::copysign(std::strtod(Form(x, 15).c
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     FuzzInput in{data, size};
-    const int kind = in.Take<std::uint8_t>() % 3;
+    const int kind = in.Take<std::uint8_t>() % 2;
     const QLocale &locale = kLocales[in.Take<std::uint8_t>() % 4];
-    const auto parse = [&](const QString &text) { return Run([&] { return ReadFieldNumber(text, locale); }); };
-    if (kind < 2) {
-        double x = kind == 1 ? in.Take<double>() : 0;
-        if (kind == 0) { // m below 10^15, an exponent, a sign
-            const std::uint64_t m = in.Take<std::uint64_t>() % 1000000000000000ull;
-            const std::string exponent = "e" + std::to_string(static_cast<int>(in.Below(632)) - 323);
-            x = std::strtod(((in.Below(2) == 1 ? "-" : "") + std::to_string(m) + exponent).c_str(), nullptr);
-        }
-        const auto text = Run([&] { return FormatLocaleNumber(x, locale); });
-        FUZZ_CHECK(text.Raised(ErrorNumber::Overflow) != std::isfinite(x), "FormatLocaleNumber(" + Number(x) + ")");
-        if (!std::isfinite(x))
-            return 0;
-        // A half between two 15-digit decimals may go either way; an infinity stands for overflow.
-        const std::string all = Form(x, 771); // every digit of x
-        const bool half = all[16] == '5' && all.find_first_not_of('0', 17) == all.find('e');
-        const double lo = Fifteen(half ? std::nextafter(x, 0) : x), hi = Fifteen(half ? std::nextafter(x, 2 * x) : x);
-        const auto back = parse(text.value);
-        const double got = !back.raised ? back.value.value_or(NAN) : back.Raised(ErrorNumber::Overflow) ? HUGE_VAL * x : NAN;
-        FUZZ_CHECK((got == lo || got == hi) && !text.value.contains(locale.groupSeparator()),
-                   Number(x) + " written " + Quoted(text.value) + " in " + locale.name().toStdString() + " reads "
-                       + back.Text());
-        return 0;
+    double x = kind == 1 ? in.Take<double>() : 0;
+    if (kind == 0) { // m below 10^15, an exponent, a sign
+        const std::uint64_t m = in.Take<std::uint64_t>() % 1000000000000000ull;
+        const std::string exponent = "e" + std::to_string(static_cast<int>(in.Below(632)) - 323);
+        x = std::strtod(((in.Below(2) == 1 ? "-" : "") + std::to_string(m) + exponent).c_str(), nullptr);
     }
-    const QString text = QString::fromStdString(in.Rest());
-    const auto got = parse(text);
-    const std::string what = "ReadFieldNumber(" + Quoted(text) + ") in " + locale.name().toStdString() + " = ";
-    FUZZ_CHECK(got.raised ? got.Raised(ErrorNumber::Overflow) : !got.value || std::isfinite(*got.value), what + got.Text());
-    FUZZ_CHECK(parse(QStringLiteral("  ") + text + QStringLiteral(" \t")) == got, what + "blanks around matter");
+    const auto text = Run([&] { return FormatLocaleNumber(x, locale); });
+    FUZZ_CHECK(text.Raised(ErrorNumber::Overflow) != std::isfinite(x), "FormatLocaleNumber(" + Number(x) + ")");
+    if (!std::isfinite(x))
+        return 0;
+    // A half between two 15-digit decimals may go either way; an infinity stands for overflow.
+    const std::string all = Form(x, 771); // every digit of x
+    const bool half = all[16] == '5' && all.find_first_not_of('0', 17) == all.find('e');
+    const double lo = Fifteen(half ? std::nextafter(x, 0) : x), hi = Fifteen(half ? std::nextafter(x, 2 * x) : x);
+    const auto back = Run([&] { return ReadFieldNumber(text.value, locale); });
+    const double got = !back.raised ? back.value.value_or(NAN) : back.Raised(ErrorNumber::Overflow) ? HUGE_VAL * x : NAN;
+    FUZZ_CHECK((got == lo || got == hi) && !text.value.contains(locale.groupSeparator()),
+               Number(x) + " written " + Quoted(text.value) + " in " + locale.name().toStdString() + " reads " + back.Text());
     return 0;
 }

@@ -135,7 +135,7 @@ void Form3::Command1_Click()
     const auto scheda = qScopeGuard([this] { SpingiScheda(); });
     // A text read only in part is refused before anything is written.
     std::array<double, 5> letti{};
-    const std::array campi{ui->TextSPI, ui->TextDIA1, ui->TextSPZ, ui->TextDIA2, ui->TextLUN};
+    const std::array campi = Campi();
     for (std::size_t i = 0; i < campi.size(); ++i) {
         const std::optional<double> valore = ReadFieldNumber(campi[i]->text());
         if (!valore) {
@@ -178,6 +178,11 @@ void Form3::Command1_Click()
     }
 }
 
+std::array<QLineEdit *, 5> Form3::Campi() const
+{
+    return {ui->TextSPI, ui->TextDIA1, ui->TextSPZ, ui->TextDIA2, ui->TextLUN};
+}
+
 QString Form3::Causa(const QLineEdit *campo) const
 {
     return tr("Causa: \"%1\" vale %2.").arg(campo->accessibleName(), campo->text());
@@ -202,12 +207,19 @@ void Form3::Converti(const std::array<double, 5> &letti, QLineEdit *&causa)
     Quantity SPZ;
     Quantity spirePrecedenti;
 
-    SPI[1] = ToQuantity(letti[0]);
-    DIA[1] = ToQuantity(letti[1]);
+    // A number too large for a quantity names its own field.
+    std::array<Quantity, 5> q{};
+    for (std::size_t i = 0; i < q.size(); ++i) {
+        causa = Campi()[i];
+        q[i] = ToQuantity(letti[i]);
+    }
+    SPI[1] = q[0];
+    DIA[1] = q[1];
     // What the box holds is replaced by the computed spacing below.
-    SPZ = ToQuantity(letti[2]);
-    DIA[2] = ToQuantity(letti[3]);
-    LUN[1] = ToQuantity(letti[4]);
+    SPZ = q[2];
+    DIA[2] = q[3];
+    LUN[1] = q[4];
+    causa = ui->TextSPI;
 
     SetFieldText(ui->TextLUN, Format(LUN[1], FormatoLunghezza(LUN[1])));
     SPZ = Spacing(LUN[1], SPI[1]);

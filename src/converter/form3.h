@@ -58,6 +58,8 @@ private:
     // the step that runs, for the report of a fault.
     void Converti(const std::array<double, 5> &letti, QLineEdit *&causa);
     QString Causa(const QLineEdit *campo) const;
+    // The five fields a conversion reads, in the order it reads them.
+    std::array<QLineEdit *, 5> Campi() const;
     QString RifiutoCampo(const QLineEdit *campo, const QString &motivo) const;
     // A result written by the click that runs.
     void Scrivi(QLabel *risultato, const QString &testo);

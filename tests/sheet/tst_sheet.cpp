@@ -21,6 +21,7 @@ private slots:
     void text();
     void followsTheDesigner_data();
     void followsTheDesigner();
+    void followsTheConverter();
     void remembersItsInputs();
 
 private:
@@ -180,6 +181,19 @@ void TestSheet::followsTheDesigner()
     test.click(QStringLiteral("Cmdesci"));
     QVERIFY(!Sheet());
     QCOMPARE(test.boxes.size(), 0);
+}
+
+// Opened from the converter, the sheet shows the new coil the search found, then the one the bars hold.
+void TestSheet::followsTheConverter()
+{
+    WindowTest test(QStringLiteral("it_IT"));
+    test.open(QStringLiteral("Form3"));
+    test.click(QStringLiteral("Command1"));
+    test.click(QStringLiteral("CmdScheda"));
+    const auto coil = [] { return Sheet()->findChild<QLabel *>(QStringLiteral("LabelBobina"))->text(); };
+    QVERIFY(coil().startsWith(QStringLiteral("Ø 70 mm, lunghezza 37,66 mm, 53,80 spire")));
+    test.click(QStringLiteral("VScroll1"), 1);
+    QVERIFY(coil().startsWith(QStringLiteral("Ø 70 mm, lunghezza 37,50 mm, 54,50 spire")));
 }
 
 // What the user chose comes back in the next run, under another locale too.

@@ -282,6 +282,8 @@ void TestWindows::scenario_data()
         {"box~\"Turns (Original coil)\" the text \"\" will not do: with 0 turns"});
     row("new diameter 1e9", "C", {"open:Form3", "Command1", "TextDIA2=1e9", "Command1"},
         {"box~Causa: \"Diametro mm (Nuovi dati)\" vale 1e9."}, {"box~Cause: \"Diameter mm (New coil)\" is 1e9."});
+    row("a spacing too large names its field", "C", {"open:Form3", "TextSPZ=1e300", "Command1"},
+        {"box~Causa: \"Spaziatura mm (Dati di partenza)\" vale 1e300.", "TextSPZ=1e300"}, {"box~Cause: \"Spacing mm (Original coil)\""});
     row("departure length read back", "it_IT", {"open:Form3", "TextLUN=35,7", "Command1", "Command1"},
         {"TextLUN=35,7", "TextIND=202,484"});
     row("length refused", "C", {"open:Form3", "TextLUN=0", "Command1"},
