@@ -92,6 +92,14 @@ public:
             return QString::number(bar->value());
         return widget->property("text").toString();
     }
+    // The coil sheet on show, if one is.
+    static QWidget *sheet()
+    {
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (top->objectName() == QLatin1String("SchedaBobina") && top->isVisible())
+                return top;
+        return nullptr;
+    }
     void click(const QString &name, int point = 0) { ClickAt(control(name), ClickPoints(control(name)).value(point)); }
     // Clicks into a field, selects what it holds and types over it.
     void type(const QString &name, const QString &typed)

@@ -28,16 +28,6 @@ private:
     QTemporaryDir m_settings;
 };
 
-namespace {
-// The sheet the test has opened.
-QWidget *Sheet()
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String("SchedaBobina") && w->isVisible())
-            return w;
-    return nullptr;
-}
-} // namespace
 
 void TestSheet::initTestCase()
 {
@@ -83,7 +73,7 @@ void TestSheet::wire()
     }
     // A gauge reads as its table says, and is written back as it reads.
     QCOMPARE(wire.mm, unit == 1 ? AwgDiameterMm(gauge) : SwgDiameterMm(gauge));
-    QCOMPARE(TestoFilo(*wire.mm, Calibro(unit)), TestoCalibro(gauge));
+    QCOMPARE(TestoFilo(*wire.mm, Calibro(unit)), typed == QLatin1String("0000") ? QStringLiteral("4/0") : typed);
 }
 
 void TestSheet::text_data()
@@ -148,7 +138,7 @@ void TestSheet::followsTheDesigner()
         QTest::keyClick(test.control(QStringLiteral("Cap1")), Qt::Key_F2);
     else
         test.click(QStringLiteral("CmdScheda"));
-    QWidget *sheet = Sheet();
+    QWidget *sheet = WindowTest::sheet();
     QVERIFY(sheet);
     const auto shown = [&](const char *label) { return sheet->findChild<QLabel *>(QLatin1String(label))->text(); };
     QCOMPARE(shown("LabelLClassica"), QStringLiteral("265,21 µH"));
@@ -179,7 +169,7 @@ void TestSheet::followsTheDesigner()
     QVERIFY(file.readAll().contains("/Count 1\n"));
     QVERIFY(form->Testo().contains(QStringLiteral("Bobina: Ø 40 mm, lunghezza 55 mm, 111 spire")));
     test.click(QStringLiteral("Cmdesci"));
-    QVERIFY(!Sheet());
+    QVERIFY(!WindowTest::sheet());
     QCOMPARE(test.boxes.size(), 0);
 }
 
@@ -190,7 +180,7 @@ void TestSheet::followsTheConverter()
     test.open(QStringLiteral("Form3"));
     test.click(QStringLiteral("Command1"));
     test.click(QStringLiteral("CmdScheda"));
-    const auto coil = [] { return Sheet()->findChild<QLabel *>(QStringLiteral("LabelBobina"))->text(); };
+    const auto coil = [] { return WindowTest::sheet()->findChild<QLabel *>(QStringLiteral("LabelBobina"))->text(); };
     QVERIFY(coil().startsWith(QStringLiteral("Ø 70 mm, lunghezza 37,66 mm, 53,80 spire")));
     test.click(QStringLiteral("VScroll1"), 1);
     QVERIFY(coil().startsWith(QStringLiteral("Ø 70 mm, lunghezza 37,50 mm, 54,50 spire")));
@@ -203,7 +193,7 @@ void TestSheet::remembersItsInputs()
         WindowTest test(QString::fromLatin1(locale));
         test.open(QStringLiteral("Form2"));
         test.click(QStringLiteral("CmdScheda"));
-        test.window = Sheet();
+        test.window = WindowTest::sheet();
         const auto combo = [&](const char *name) { return test.control<QComboBox>(QLatin1String(name)); };
         if (QLatin1String(locale) == QLatin1String("it_IT")) {
             QCOMPARE(test.text(QStringLiteral("TextFilo")), QStringLiteral("0,400"));

@@ -85,9 +85,7 @@ QString observe(WindowTest &test, const QString &check)
         const QWidget *mark = test.control(name)->findChild<QWidget *>(QStringLiteral("cutMark"));
         return key + (mark && mark->isVisibleTo(test.window) ? u'1' : u'0');
     }
-    if (check.contains(QLatin1String(".hover~"))) {
-        // The tooltip a person sees when the pointer rests on the result.
-        QWidget *result = test.control(name);
+    if (QWidget *result = test.control(name); check.contains(QLatin1String(".hover~"))) { // the tooltip a person sees
         QHelpEvent hover(QEvent::ToolTip, result->rect().center(), result->mapToGlobal(result->rect().center()));
         QApplication::sendEvent(result, &hover);
         return QToolTip::text().contains(check.section(u'~', 1)) ? check : key + QToolTip::text();
@@ -99,6 +97,8 @@ QString observe(WindowTest &test, const QString &check)
         const bool same = read.kind == FieldReading::Kind::Number && qAbs(read.value - shown) <= 1e-9 * qMax(1.0, qAbs(shown));
         return same ? check : key + test.text(name);
     }
+    if (check.contains(QLatin1String(".name="))) // what a screen reader calls it
+        return key + test.control(name)->accessibleName();
     if (check.contains(QLatin1String(".colour="))) // a button's face
         return key + test.control(name)->palette().color(QPalette::Button).name();
     if (check.contains(QLatin1String(".cursor=")))
@@ -128,7 +128,8 @@ void TestWindows::scenario_data()
         QTest::addRow("%s, en", name) << "en" << locale << steps << inEnglish;
     };
     // The menu: each tab's page, the programs it opens, its keys.
-    row("menu at start", "C", {}, {"Picture1!", "Image1!", "Text1!", "Text2!", "cmdOK!", "cmdApply?", "unloaded=Form1"});
+    row("menu at start", "C", {}, {"Picture1!", "Image1!", "Text1!", "Text2!", "cmdOK!", "cmdApply?", "unloaded=Form1",
+        "Image1.name=ZORVEK", "Text2.name=Diametri", "Text1.name=Circa"}, {"Text2.name=Diameters", "Text1.name=About"});
     // Each tab shows its own page, and only it: the pictures, the two texts, the button.
     const char *pages[] = {"11000 loaded=Form2", "00000 loaded=Form1", "00000 loaded=Form2", "00011 focus=cmdOK", "00100 unloaded=Form1"};
     for (int tab = 1; tab <= 5; ++tab) {
@@ -214,7 +215,8 @@ void TestWindows::scenario_data()
     row("frequency notes after a step", "it_IT", {"open:Form2", "Cap2", "Cmdpiu1"}, {"Freq2.tip~(36 + 1,9 pF)"});
     row("no note without a frequency", "C", {"open:Form2", "Cap2=0", "CmdCalc"}, {"Freq2.tip=", "Freq1.tip~(365 + "});
     row("turns note", "C", {"open:Form1", "Cmd6", "Text3=7", "Text2=100", "Text4=20", "Text6=30", "CmdKalc"},
-        {"SEO.tip~Con la capacità propria (100 + "}, {"SEO.tip~With the self-capacitance (100 + "});
+        {"SEO.tip~richiesta, per cui la formula classica ha dato le spire", "SEO.tip~Con la capacità propria (100 + "},
+        {"SEO.tip~asked for, from which the classic formula gave the turns", "SEO.tip~With the self-capacitance (100 + "});
     row("a click in a field selects its row", "C", {"open:Form2", "Cap1", "Cmdpiu1"}, {"Option4?", "Cap1=366", "Freq1=.511"});
     row("turns step", "C", {"open:Form2", "Spire", "Cmdmeno1"}, {"Spire=109", "MicroH=260.405", "LunBob=55", "Image2!"});
     // Every row's steps by 1 and by 10, and the bounds where each stops.
