@@ -2,6 +2,7 @@
 #include "coil/accuracy.h"
 
 #include "coil/currentsheet.h"
+#include "coil/sheetmath.h"
 #include "numbers/format.h"
 
 #include <QCoreApplication>
@@ -10,11 +11,6 @@
 #include <cmath>
 
 namespace {
-
-bool positiveFinite(double x)
-{
-    return std::isfinite(x) && x > 0;
-}
 
 // Diameters, lengths and turns as the user would write them: whole numbers
 // without decimals, anything else with one or two.
@@ -43,10 +39,10 @@ QString scarto(double percent, const QLocale &locale)
 
 std::optional<double> ClassicInductance(double diameterMm, double lengthMm, double turns)
 {
-    if (!positiveFinite(diameterMm) || !positiveFinite(lengthMm) || !positiveFinite(turns))
+    if (!PositiveFinite(diameterMm) || !PositiveFinite(lengthMm) || !PositiveFinite(turns))
         return std::nullopt;
     const double value = 0.001 * diameterMm * diameterMm * turns * turns / (lengthMm + 0.45 * diameterMm);
-    if (!positiveFinite(value))
+    if (!PositiveFinite(value))
         return std::nullopt;
     return value;
 }
@@ -57,7 +53,7 @@ std::optional<double> ClassicDeviationPercent(double diameter, double length)
     // coil alike, so one turn on the given coil tells the whole story.
     const std::optional<double> classic = ClassicInductance(diameter, length, 1);
     const std::optional<double> sheet = CurrentSheetInductance(diameter, length, 1);
-    if (!classic || !sheet || !positiveFinite(*sheet))
+    if (!classic || !sheet || !PositiveFinite(*sheet))
         return std::nullopt;
     return (*classic / *sheet - 1) * 100;
 }
@@ -65,15 +61,14 @@ std::optional<double> ClassicDeviationPercent(double diameter, double length)
 QString AccuracyNote(double shownMicroH, double diameterMm, double lengthMm, double turns, const QLocale &locale,
                      ShownFigure figure)
 {
-    if (!positiveFinite(shownMicroH) || !positiveFinite(diameterMm) || !positiveFinite(lengthMm)
-        || !positiveFinite(turns))
-        return QString();
+    // The current sheet refuses a coil that is not positive and finite, and
+    // a shape outside its range, so ℓ/D is finite below.
     const std::optional<double> sheet = CurrentSheetInductance(diameterMm, lengthMm, turns);
-    if (!sheet || !positiveFinite(*sheet))
+    if (!PositiveFinite(shownMicroH) || !sheet || !PositiveFinite(*sheet))
         return QString();
     const double percent = (shownMicroH / *sheet - 1) * 100;
     const double ratio = lengthMm / diameterMm;
-    if (!std::isfinite(percent) || !std::isfinite(ratio))
+    if (!std::isfinite(percent))
         return QString();
 
     QStringList lines;

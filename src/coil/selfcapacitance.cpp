@@ -2,6 +2,7 @@
 #include "coil/selfcapacitance.h"
 
 #include "coil/coilsheet.h"
+#include "coil/sheetmath.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -27,13 +28,11 @@ static_assert(kMedhurst[0].ratio == kMedhurstMinRatio && std::end(kMedhurst)[-1]
 // f² · L · C = 25330 with f in MHz, L in µH and C in pF (10⁶ / 4π²).
 constexpr double kRisonanza = 25330;
 
-bool positiveFinite(double x) { return std::isfinite(x) && x > 0; }
-
 // The resonance of L µH with C pF in MHz: √(25330 / (L · C)).
 std::optional<double> risonanza(double microH, double pf)
 {
     const double f = std::sqrt(kRisonanza / (microH * pf));
-    if (!positiveFinite(microH) || !positiveFinite(pf) || !positiveFinite(f))
+    if (!PositiveFinite(microH) || !PositiveFinite(pf) || !PositiveFinite(f))
         return std::nullopt;
     return f;
 }
@@ -73,20 +72,21 @@ std::optional<double> MedhurstH(double lengthOverDiameter)
 
 std::optional<double> SelfCapacitancePf(double diameterMm, double lengthMm)
 {
-    if (!positiveFinite(diameterMm) || !positiveFinite(lengthMm))
+    if (!PositiveFinite(diameterMm) || !PositiveFinite(lengthMm))
         return std::nullopt;
-    // C = H · D in pF with D in cm: the diameter in mm over 10.
+    // C = H · D in pF with D in cm: the diameter in mm over 10 (divided
+    // first, so even the largest double stays finite).
     const std::optional<double> h = MedhurstH(lengthMm / diameterMm);
-    if (!h || !positiveFinite(*h * diameterMm / 10))
+    if (!h)
         return std::nullopt;
-    return *h * diameterMm / 10;
+    return *h * (diameterMm / 10);
 }
 
 std::optional<double> ResonanceWithSelfCapacitanceMhz(double microH, double tuningPf, double diameterMm,
                                                       double lengthMm)
 {
     const std::optional<double> propria = SelfCapacitancePf(diameterMm, lengthMm);
-    if (!propria || !positiveFinite(tuningPf))
+    if (!propria || !PositiveFinite(tuningPf))
         return std::nullopt;
     // The coil's own capacitance lies across the tuning capacitor: they add.
     return risonanza(microH, tuningPf + *propria);

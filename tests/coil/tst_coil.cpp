@@ -38,7 +38,8 @@ void TestCoil::shape_data()
 void TestCoil::shape()
 {
     QFETCH(double, ratio); QFETCH(double, kN); QFETCH(double, percent);
-    QVERIFY(!NagaokaCoefficient(1, 0.5e-5) && NagaokaCoefficient(1, 1e-5) && NagaokaCoefficient(1, 1e6) && !NagaokaCoefficient(1, 2e6));
+    QVERIFY(!NagaokaCoefficient(1, 0.5e-5) && NagaokaCoefficient(1, 1e-5) && NagaokaCoefficient(1, 1e6) && !NagaokaCoefficient(1, 2e6)
+            && !NagaokaCoefficient(-1, -1));
     for (const double d : {1.0, 3.0, 37.5}) { // the shape decides, not the size
         QVERIFY(near(NagaokaCoefficient(d, ratio * d), kN, 5e-5));
         QVERIFY(near(ClassicDeviationPercent(d, ratio * d), percent, 0.05));

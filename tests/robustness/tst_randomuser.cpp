@@ -102,17 +102,10 @@ void RandomUser::randomActions()
         ends += test.ends;
         for (const CaughtBox &box : test.boxes)
             QVERIFY2(knownBox(box), qPrintable(QStringLiteral("round %1: %2 \"%3\"").arg(round).arg(box.kind, box.text)));
-        // Probes: a fresh program still shows the known figures.
+        // Probe: a fresh program still shows the known figure, in the locale's form.
         WindowTest probe(locale);
-        const QChar point = QLocale(locale).decimalPoint().at(0);
         probe.open(QStringLiteral("Form2"));
-        QCOMPARE(probe.text(QStringLiteral("MicroH")), QStringLiteral("265.205").replace(u'.', point));
-        probe.open(QStringLiteral("Form1"));
-        probe.click(QStringLiteral("Cmd1"));
-        probe.type(QStringLiteral("Text1"), QStringLiteral("10"));
-        probe.type(QStringLiteral("Text2"), QStringLiteral("100"));
-        probe.click(QStringLiteral("CmdKalc"));
-        QCOMPARE(probe.text(QStringLiteral("SEO")), QStringLiteral("5.033").replace(u'.', point));
+        QCOMPARE(probe.text(QStringLiteral("MicroH")), QStringLiteral("265.205").replace(u'.', QLocale(locale).decimalPoint()));
     }
     qInfo("%d actions in %d rounds, %d ended by the user", done, rounds, ends);
 }

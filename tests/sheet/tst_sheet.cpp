@@ -5,6 +5,7 @@
 #include "sheet/schedabobina.h"
 
 #include <QComboBox>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QSettings>
@@ -157,15 +158,17 @@ void TestSheet::followsTheDesigner()
     test.type(QStringLiteral("TextFrequenza"), QStringLiteral("0,5"));
     QVERIFY(shown("LabelAvviso").isEmpty() && shown("LabelQ").startsWith(QStringLiteral("0,500 MHz: ")));
     test.type(QStringLiteral("TextFrequenza"), QString());
+    // "Stampa…", a PDF file chosen in the print dialog, and the dialog accepted: one page.
+    QFile file(m_settings.filePath(QStringLiteral("scheda.pdf")));
+    QTimer::singleShot(200, [&file] {
+        auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+        dialog->printer()->setOutputFileName(file.fileName());
+        dialog->done(QDialog::Accepted);
+    });
+    test.click(QStringLiteral("CmdStampa"));
     test.window = designer;
-    // Printed as PDF, the sheet takes one page.
-    QPrinter pdf;
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(m_settings.filePath(QStringLiteral("scheda.pdf")));
     auto *form = qobject_cast<SchedaBobina *>(sheet->property("solenoriumForm").value<QObject *>());
-    QVERIFY(form && form->Stampa(pdf));
-    QFile file(pdf.outputFileName());
-    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
     QVERIFY(file.readAll().contains("/Count 1\n"));
     QVERIFY(form->Testo().contains(QStringLiteral("Bobina: Ø 40 mm, lunghezza 55 mm, 111 spire")));
     test.click(QStringLiteral("Cmdesci"));

@@ -115,6 +115,8 @@ void TestClicks::windowInState()
         QString text = control->property("text").toString().remove(QRegularExpression(QStringLiteral("&(?!&)")));
         const auto [room, flags] = captionRoom(control, text);
         const QString name = form->objectName() + u'/' + control->objectName();
+        if (const QVariant size = control->property("pointSizeF"); size.isValid()) // the definition's fractional sizes
+            QCOMPARE(control->font().pointSizeF(), size.toDouble());
         if (control->isVisibleTo(form) && !room.isEmpty() && !text.trimmed().isEmpty() && ++captions
             && !(language == QLatin1String("it") && kItalianAsEver.contains(name))) {
             const QRect needed = control->fontMetrics().boundingRect(room, flags, text);
