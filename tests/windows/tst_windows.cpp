@@ -231,7 +231,7 @@ void TestWindows::scenario_data()
     row("lock: length follows the turns", "C", {"open:Form2", "CmdBlock", "Spire", "piu10c"},
         {"Aggancia=Spaziatura agganciata", "Image2?", "Image1!", "Spire=120", "LunBob=60"}, {"Aggancia=Spacing locked"});
     row("lock holds the spacing", "C", {"open:Form2", "Spire=103", "CmdCalc", "Aggancia", "Spire", "Cmdpiu1"},
-        {"LunBob=55.5339805825243", "LunBob.cursor=0", "Spaz=0.53"});
+        {"LunBob=55.5339805825243", "LunBob.cursor=0", "Spaz=0.53", "Image1!", "Image2?"});
     row("a length step lets the lock go", "C", {"open:Form2", "CmdBlock", "LunBob", "Cmdpiu1"},
         {"Aggancia=Spaziatura sganciata", "LunBob=56", "Image1?", "Image2!"}, {"Aggancia=Spacing unlocked"});
     row("square coils", "C", {"open:Form2", "Option6@0", "DiamSup", "Cmdpiu1"}, {"DiamSup=41", "LunBob=41"});
