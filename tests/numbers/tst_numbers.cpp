@@ -190,6 +190,7 @@ void TestNumbers::readFieldNumber_data()
         QTest::addRow("it_IT \"%s\"", r.text) << kIt << QString::fromUtf8(r.text) << r.comma;
     }
     QTest::newRow("fr_FR space as group") << QLocale(QLocale::French, QLocale::France) << "1 234,5" << 1234.5;
+    QTest::newRow("sv_SE its own minus") << QLocale(QLocale::Swedish, QLocale::Sweden) << "\u22122,5" << -2.5;
 }
 void TestNumbers::readFieldNumber()
 {
