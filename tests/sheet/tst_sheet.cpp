@@ -89,7 +89,7 @@ void TestSheet::text_data()
     QTest::newRow("designer coil") << "it_IT" << 0.4 << 40.0 << two << QStringList{
         "Scheda della bobina \\(.*10:30.*\\)", "Bobina: Ø 40 mm, lunghezza 55 mm, 110 spire, passo 0,500 mm",
         "A: 265,21 µH", "B: \\d+,\\d+ µH", "C: \\d+,\\d+ µH", "D: \\d+,\\d+ m", "E: \\d+,\\d+ g",
-        "F: \\d+,\\d+ Ω", "G: \\d+,\\d+ pF · \\d+,\\d+ pF", "H: \\d+,\\d+ MHz", "I:", "    0,512 MHz: 92,4 µm",
+        "F: \\d+,\\d+ Ω", "G: \\d+,\\d+ pF · \\d+,\\d+ pF", "H: 9,778 MHz", "I:", "    0,512 MHz: 92,4 µm",
         "    1,652 MHz: \\d+,\\d+ µm", "J:", "    1,652 MHz: \\d+,\\d+ Ω", "    1,652 MHz: \\d+", "L:", "    1,652 MHz: \\d+,\\d+ µH"};
     QTest::newRow("wire over the pitch") << "en_US" << 1.0 << 40.0 << QList<double>{7.1} << QStringList{
         "A: 265.21 µH", "I: 7.100 MHz: \\d+.\\d+ µm", "Avvisi:",

@@ -163,7 +163,8 @@ void TestWindows::scenario_data()
     row("mode 7 fills the schematic", "it_IT", {"open:Form1", "Cmd7", "Text3=7", "CmdKalc"},
         {"SEO=8,3", "LblC1=390,0", "LblC2=390,0", "LblFT=1,893", "LblFT?", "Image3?", "Image1!"});
     row("mode 4 note", "C", {"open:Form1", "Cmd4", "Text4=20", "Text5=20", "Text6=20", "CmdKalc"},
-        {"SEO=5.517", "SEO.tip~5.436 µH", "Text1!", "Text4?"});
+        {"SEO=5.517", "SEO.tip~Valore mostrato (formula classica): 5.517 µH", "Text1!", "Text4?"},
+        {"SEO.tip~Value shown (classic formula): 5.517 µH"});
     row("refused keeps the result", "C", {"open:Form1", "Cmd1", "Text1=10", "Text2=100", "CmdKalc", "Text2=0", "CmdKalc"},
         {"box~Mettere i valori", "SEO=5.033", "SEO.tip~"}, {"box~Enter the values"});
     // Every text the program writes into a field that a later action reads
@@ -272,8 +273,7 @@ void TestWindows::scenario_data()
     row("a result too long for its box", "it_IT", {"open:Form1", "Cmd2", "Text3=0,01", "Text2=0,01", "CmdKalc"},
         {"SEO=25.330.000.000,000", "SEO.cut=1", "SEO.hover~25.330.000.000,000"});
     row("a long label result", "C", {"open:Form2", "Spire=500", "DiamSup=99999", "CmdCalc"},
-        {"MicroH=55,487,181.655", "MicroH.cut=1", "MicroH.hover~55,487,181.655\n\nInduttanza a foglio", "Spaz.cut=0"},
-        {"MicroH.hover~55,487,181.655\n\nCurrent-sheet inductance"});
+        {"MicroH=55,487,181.655", "MicroH.cut=1", "MicroH.hover~55,487,181.655\n\n", "Spaz.cut=0"});
     row("new diameter 0 refused", "it_IT", {"open:Form3", "TextDIA2=0", "Command1"},
         {"box~\"Diametro mm (Nuovi dati)\" il testo \"0\" non va bene: il nuovo diametro deve essere maggiore di zero",
          "passes=0", "TextIND=202.547"}, {"box~\"Diameter mm (New coil)\" the text \"0\" will not do: the new diameter"});
