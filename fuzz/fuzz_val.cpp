@@ -41,10 +41,9 @@ static void Check(const QString &text)
     const Outcome<double> read = Reference(s, end);
     const auto val = Run([&] { return Val(text); });
     FUZZ_CHECK(val == read, "Val(" + Quoted(text) + ") = " + val.Text() + ", expected " + read.Text());
-    // The field reading: Val's number when it takes the whole text, the
-    // locale's when the trimmed text matches its pattern; two that differ, or
-    // none with a number at the start, are refused; no number at all reads 0.
-    // Fields are trimmed of every kind of blank first (Val drops only three).
+    // The field reading, on the text trimmed of every blank: Val's number when it takes the whole text,
+    // the locale's when the text matches its pattern; two that differ, or none with a number at the
+    // start, are refused; no number at all reads 0.
     const std::string t = QString(text.trimmed()).remove(u' ').remove(u'\t').remove(u'\n').toLatin1().toStdString();
     std::size_t tEnd = 0;
     const Outcome<double> tRead = Reference(t, tEnd);

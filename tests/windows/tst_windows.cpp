@@ -227,6 +227,7 @@ void TestWindows::scenario_data()
         row(qPrintable("steps of " + f), "C", {"open:Form2", f + "=20", option, "Cmdmeno1", "Cmdpiu1", "Cmdpiu1", down, up, up}, {f + "=31"});
         row(qPrintable("bounds of " + f), "C", {"open:Form2", option, f + "=" + r.low, "Cmdmeno1"}, {f + "=" + r.low});
         row(qPrintable("ten-step bound of " + f), "C", {"open:Form2", f + "=10", down}, {f + "=10", QString(r.option) + "?"});
+        row(qPrintable("a ten-step selects " + f), "C", {"open:Form2", "Option5@0", down}, {QString(r.option) + "?"});
         row(qPrintable("upper bound of " + f), "C", {"open:Form2", option, f + "=" + r.high, "Cmdpiu1", up}, {f + "=" + r.high});
     }
     row("lock: length follows the turns", "C", {"open:Form2", "CmdBlock", "Spire", "piu10c"},
