@@ -155,7 +155,6 @@ void TestWindows::scenario_data()
     row("F1 in the menu", "C", {"tbsOptions<F1"}, {"help=menu.htmlGuida"}, {"help=en/menu.htmlHelp"});
     row("F1 in the converter", "C", {"open:Form3", "TextDIA2<F1"}, {"help=convertitore.htmlGuida"}, {"help=en/convertitore.htmlHelp"});
     row("F1 caption in the designer", "C", {"open:Form2", "Label2"}, {"help=progettista.htmlGuida"}, {"help=en/progettista.htmlHelp"});
-
     // The calculator: modes, results, refusals that change nothing.
     row("mode 1 after mode 7", "C", {"open:Form1", "Cmd7", "Cmd1", "Text1=10", "Text2=100", "CmdKalc"},
         {"SEO=5.033", "SEO.cut=0", "Risultato=Frequenza Mhz", "Text3!", "Image3!", "Image1?", "boxes=0"},
@@ -287,6 +286,7 @@ void TestWindows::scenario_data()
         {"box~Causa: \"Spaziatura mm (Dati di partenza)\" vale 1e300.", "TextSPZ=1e300"}, {"box~Cause: \"Spacing mm (Original coil)\""});
     row("departure length read back", "it_IT", {"open:Form3", "TextLUN=35,7", "Command1", "Command1"},
         {"TextLUN=35,7", "TextIND=202,484"});
+    row("the same diameter gives the same coil", "C", {"open:Form3", "TextDIA2=75", "Command1"}, {"LabelSPI=50.00", "passes=5"});
     row("length refused", "C", {"open:Form3", "TextLUN=0", "Command1"},
         {"box~correggere il valore di \"Lunghezza bobina mm\"", "passes=0", "LabelIND2="},
         {"box~correct \"Coil length mm\""});
