@@ -202,7 +202,6 @@ void TestWindows::scenario_data()
          "Scrivere il numero senza unità, con il separatore decimale del sistema: 2.5", "SEO=0"},
         {"box~In the field \"Capacitor pF\" the text \"2,5\" does not read as a number in full.\n\n"
          "Write the number without units, with the system's decimal separator: 2.5"});
-
     // The designer: steps, the lock, square coils, reports that name the field.
     row("designer at load", "it_IT", {"open:Form2"},
         {"MicroH=265,205", "MicroH.value=265,205", "Spaz=0,50", "Freq1=,512", "Freq2=1,652", "FiloCm=13,823", "Label9=", "focus=DiamSup"});
@@ -259,7 +258,6 @@ void TestWindows::scenario_data()
         {"box~can be read two ways: 2200 or 2,2.\n\nWrite \"2200\" for the first, \"2,2\" for the second."});
     row("designer, step from text", "en_US", {"open:Form2", "LunBob=5x", "Option2@0", "Cmdpiu1"},
         {"box~Nel campo \"Lunghezza bobina\" il testo \"5x\"", "LunBob=5x"}, {"box~In the field \"Coil length\" the text \"5x\" is not a number."});
-
     // The converter: the search, its stuck pass and its limit, the bars.
     row("conversion", "C", {"open:Form3", "Command1"},
         {"TextIND=204.546", "LabelIND2=205.072", "LabelSPI=54.00", "LabelLUN=38", "LabelSPZ=0.69", "FiloCm=11.809",
