@@ -216,17 +216,17 @@ void TestWindows::scenario_data()
         {"SEO.tip~asked for, from which the classic formula gave the turns", "SEO.tip~With the self-capacitance (100 + "});
     row("a click in a field selects its row", "C", {"open:Form2", "Cap1", "Cmdpiu1"}, {"Option4?", "Cap1=366", "Freq1=.511"});
     row("turns step", "C", {"open:Form2", "Spire", "Cmdmeno1"}, {"Spire=109", "MicroH=260.405", "LunBob=55", "Image2!"});
-    // Every row's steps by 1 and by 10, and the bounds where each stops.
-    const struct { const char *option, *field, *tens, *low, *high; } rows[] = {{"Option1", "DiamSup", "a", "4", "1000"},
-        {"Option2", "LunBob", "b", "1", "500"}, {"Option3", "Spire", "c", "1", "500"}, {"Option4", "Cap1", "d", "1", "2000"},
-        {"Option5", "Cap2", "e", "1", "2000"}};
+    // Each row's steps by 1 from a half inside its bounds, by 10 from 10.5: each steps once, then stops.
+    const struct { const char *option, *field, *tens, *low, *high; } rows[] = {{"Option1", "DiamSup", "a", "3.5", "1000.5"},
+        {"Option2", "LunBob", "b", "0.5", "500.5"}, {"Option3", "Spire", "c", "0.5", "500.5"}, {"Option4", "Cap1", "d", "0.5", "2000.5"},
+        {"Option5", "Cap2", "e", "0.5", "2000.5"}};
     for (const auto &r : rows) {
         const QString f = r.field, option = QString(r.option) + "@0", down = QString("meno10") + r.tens, up = QString("piu10") + r.tens;
-        row(qPrintable("steps of " + f), "C", {"open:Form2", f + "=20", option, "Cmdmeno1", "Cmdpiu1", "Cmdpiu1", down, up, up}, {f + "=31"});
-        row(qPrintable("bounds of " + f), "C", {"open:Form2", option, f + "=" + r.low, "Cmdmeno1"}, {f + "=" + r.low});
+        const QString low = QString::number(QString(r.low).toDouble() + 1), high = QString::number(QString(r.high).toDouble() - 1);
+        row(qPrintable("bounds of " + f), "C", {"open:Form2", option, f + "=" + low, "Cmdmeno1", "Cmdmeno1"}, {f + "=" + r.low});
         row(qPrintable("ten-step bound of " + f), "C", {"open:Form2", f + "=10", down}, {f + "=10", QString(r.option) + "?"});
-        row(qPrintable("a ten-step selects " + f), "C", {"open:Form2", "Option5@0", down}, {QString(r.option) + "?"});
-        row(qPrintable("upper bound of " + f), "C", {"open:Form2", option, f + "=" + r.high, "Cmdpiu1", up}, {f + "=" + r.high});
+        row(qPrintable("a ten-step selects " + f), "C", {"open:Form2", f + "=10.5", "Option5@0", down, down, up}, {f + "=10.5", QString(r.option) + "?"});
+        row(qPrintable("upper bound of " + f), "C", {"open:Form2", option, f + "=" + high, "Cmdpiu1", "Cmdpiu1", up}, {f + "=" + r.high});
     }
     row("lock: length follows the turns", "C", {"open:Form2", "CmdBlock", "Spire", "piu10c"},
         {"Aggancia=Spaziatura agganciata", "Image2?", "Image1!", "Spire=120", "LunBob=60"}, {"Aggancia=Spacing locked"});
