@@ -24,7 +24,6 @@ struct Picture
     int minIntegerDigits = 0;
     int minDecimals = 0;
     int maxDecimals = 0;
-    bool hasPoint = false;
     bool grouped = false;
 };
 
@@ -35,7 +34,6 @@ Picture parsePicture(const QString &pattern)
     for (const QChar ch : pattern) {
         if (ch == u'.') {
             afterPoint = true;
-            p.hasPoint = true;
         } else if (ch == u'0') {
             if (afterPoint) {
                 ++p.minDecimals;
@@ -149,7 +147,8 @@ QString render(Decimal d, const QString &pattern, const QLocale &locale)
             out += group;
         out += QLatin1Char(integer[i]);
     }
-    if (p.hasPoint && (p.maxDecimals > 0 || !fraction.empty())) {
+    // Only a picture with places after its point shows one (the fraction is empty without).
+    if (p.maxDecimals > 0) {
         out += locale.decimalPoint();
         out += QString::fromLatin1(fraction.data(), static_cast<qsizetype>(fraction.size()));
     }

@@ -15,6 +15,9 @@
 
 namespace {
 
+// The readers below look one character past what they take: at the end of the
+// text that is the string's closing NUL, which is no digit, sign or letter.
+
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
@@ -27,7 +30,7 @@ double radixNumber(const std::string &s, std::size_t pos, int base, std::size_t 
 {
     std::uint64_t value = 0;
     int bits = 0; // significant bits of what was read, leading zeros excluded
-    for (; pos < s.size(); ++pos) {
+    for (;; ++pos) {
         const char c = s[pos];
         int digit = -1;
         if (isDigit(c))
@@ -65,16 +68,16 @@ double decimalNumber(const std::string &s, std::size_t &end)
     // Collect the longest prefix of the form [sign] digits [. digits] [E [sign] digits].
     std::size_t i = 0;
     std::string number;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+    if (s[i] == '+' || s[i] == '-')
         number += s[i++];
     bool mantissaDigits = false;
-    while (i < s.size() && isDigit(s[i])) {
+    while (isDigit(s[i])) {
         number += s[i++];
         mantissaDigits = true;
     }
-    if (i < s.size() && s[i] == '.') {
+    if (s[i] == '.') {
         number += s[i++];
-        while (i < s.size() && isDigit(s[i])) {
+        while (isDigit(s[i])) {
             number += s[i++];
             mantissaDigits = true;
         }
@@ -82,13 +85,13 @@ double decimalNumber(const std::string &s, std::size_t &end)
     end = 0;
     if (!mantissaDigits)
         return 0;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
+    if ((s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
         std::size_t j = i + 1;
         std::string exponent = "e";
-        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
+        if (s[j] == '+' || s[j] == '-')
             exponent += s[j++];
         const std::size_t firstDigit = j;
-        while (j < s.size() && isDigit(s[j]))
+        while (isDigit(s[j]))
             exponent += s[j++];
         if (j > firstDigit) {
             number += exponent;
@@ -113,7 +116,7 @@ double readLeading(const QString &text, std::size_t &end, std::size_t &length)
     }
     length = s.size();
     end = 0;
-    if (s.size() >= 2 && s[0] == '&') {
+    if (s[0] == '&') {
         if (s[1] == 'h' || s[1] == 'H')
             return radixNumber(s, 2, 16, end);
         if (s[1] == 'o' || s[1] == 'O')
@@ -141,29 +144,28 @@ std::optional<double> readAsLocale(const QString &text, const QLocale &locale)
     const QString decimal = locale.decimalPoint();
     const QString group = locale.groupSeparator();
     const bool spaceGroup = group.size() == 1 && group[0].isSpace();
+    const std::u16string t = text.toStdU16String(); // closed by a NUL, as above
     const qsizetype n = text.size();
     qsizetype i = 0;
     std::string number;
-    if (i < n && (text[i] == u'-' || text[i] == u'+' || QString(text[i]) == locale.negativeSign()
-                  || QString(text[i]) == locale.positiveSign())) {
-        number += (text[i] == u'+' || QString(text[i]) == locale.positiveSign()) ? '+' : '-';
+    const auto is = [&](qsizetype at, const QString &sign) { return QString(QChar(t[at])) == sign; };
+    if (t[i] == u'-' || t[i] == u'+' || is(i, locale.negativeSign()) || is(i, locale.positiveSign())) {
+        number += (t[i] == u'+' || is(i, locale.positiveSign())) ? '+' : '-';
         ++i;
     }
     const auto digitsFrom = [&](qsizetype &at) {
         qsizetype count = 0;
-        while (at < n && text[at] >= u'0' && text[at] <= u'9') {
-            number += static_cast<char>(text[at].unicode());
+        while (t[at] >= u'0' && t[at] <= u'9') {
+            number += static_cast<char>(t[at]);
             ++at;
             ++count;
         }
         return count;
     };
     const auto groupAt = [&](qsizetype at) {
-        if (at >= n)
-            return qsizetype{0};
         if (text.mid(at, group.size()) == group)
             return group.size();
-        return spaceGroup && text[at] == u' ' ? qsizetype{1} : qsizetype{0};
+        return spaceGroup && t[at] == u' ' ? qsizetype{1} : qsizetype{0};
     };
     qsizetype whole = digitsFrom(i);
     if (whole >= 1 && whole <= 3 && !group.isEmpty()) {
@@ -185,11 +187,11 @@ std::optional<double> readAsLocale(const QString &text, const QLocale &locale)
     }
     if (whole + fraction == 0)
         return std::nullopt;
-    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
+    if (t[i] == u'e' || t[i] == u'E') {
         qsizetype at = i + 1;
         number += 'e';
-        if (at < n && (text[at] == u'+' || text[at] == u'-'))
-            number += static_cast<char>(text[at++].unicode());
+        if (t[at] == u'+' || t[at] == u'-')
+            number += static_cast<char>(t[at++]);
         if (digitsFrom(at) == 0)
             return std::nullopt;
         i = at;
@@ -208,8 +210,9 @@ FieldReading ReadField(const QString &text, const QLocale &locale)
     std::size_t length = 0;
     const double leading = readLeading(trimmed, end, length);
     // "&H" alone is no number; a radix number ends where its digits do.
-    const std::optional<double> asVal =
-        (end > 0 && end == length) ? std::optional<double>(leading) : std::nullopt;
+    std::optional<double> asVal;
+    if (end > 0 && end == length)
+        asVal = leading;
     const std::optional<double> asLocale = readAsLocale(trimmed, locale);
 
     FieldReading reading;
