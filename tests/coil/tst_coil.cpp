@@ -333,6 +333,7 @@ void TestCoil::refused()
     QCOMPARE(QList<bool>({wire, !WireMassG(coil), !DcResistanceOhm(coil), !MedhurstSelfCapacitancePf(coil) && wire}),
              QList<bool>(4, empty.contains('W')));
     QCOMPARE(!RoundWireInductanceMicroH(coil), empty.contains('R'));
+    QCOMPARE(!WireFitsPitch(coil), empty.contains('R') && empty.contains('A'));
     QCOMPARE(!KnightSelfCapacitancePf(coil), empty.contains('K'));
     QCOMPARE(QList<bool>({!HelicalSelfResonanceMhz(coil), !FiguresHoldUpToMhz(coil)}), QList<bool>(2, empty.contains('S')));
     QCOMPARE(!AcResistanceOhm(coil, mhz), empty.contains('A'));

@@ -22,7 +22,7 @@
 #include <QTimer>
 #include <memory>
 
-// A box the program showed: "msgBox" or "runtimeErrorReport", title, text, buttons.
+// A box the program showed: "msgBox" or "runtimeErrorReport", with "!" for an error's icon; title, text, buttons.
 struct CaughtBox
 {
     QString kind, title, text;
@@ -45,7 +45,7 @@ public:
             if (!box || !box->isVisible() || box->property("caught").toBool())
                 return;
             box->setProperty("caught", true);
-            boxes.append({box->objectName(), box->windowTitle(), box->text(), int(box->buttons().size())});
+            boxes.append({box->objectName() + (box->icon() == QMessageBox::Critical ? "!" : ""), box->windowTitle(), box->text(), int(box->buttons().size())});
             box->accept();
         });
         m_catcher.start(5);

@@ -34,12 +34,12 @@ bool knownBox(const CaughtBox &box)
     static const QRegularExpression report(QStringLiteral("^Errore di run-time '(5|6|9|11|13|380)':\n\n"));
     if (box.title != QLatin1String("Solenorium") || box.buttons != 1)
         return false;
-    if (box.kind == QLatin1String("runtimeErrorReport"))
+    if (box.kind == QLatin1String("runtimeErrorReport!"))
         return report.match(box.text).hasMatch();
     static const QStringList messages{"Mettere i valori", "Mettere il valore", "Errore non contemplato!",
                                       "deve essere maggiore di zero", "tentativi la ricerca",
                                       "non si legge tutto come numero", "si può leggere in due modi", "non va bene"};
-    return box.kind == QLatin1String("msgBox")
+    return box.kind == (box.text.contains(QLatin1String("contemplato")) ? QLatin1String("msgBox!") : QLatin1String("msgBox"))
         && std::any_of(messages.begin(), messages.end(), [&](const QString &m) { return box.text.contains(m); });
 }
 

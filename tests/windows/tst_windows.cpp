@@ -46,18 +46,19 @@ void perform(WindowTest &test, const QString &step)
     }
 }
 
-// What shows: "Name=text", "Name?" (visible), "Name!" (hidden), "focus=Name",
-// "Name.tip~part", "Name.tip=" (no note), "box~part", "boxes=N", "passes=N", "ends=N", "Modo=N",
-// "loaded=Form1", "unloaded=Form1", "help=page.html", "Name.value=" (what a
-// screen reader reads as the figure), "Name.cut=1" (marked as cut),
-// "Name.hover~part" (the tooltip shown on hovering).
+// What shows: "Name=text", "Name?" (visible), "Name!" (hidden), "focus=Name", "Name.tip~part", "Name.tip=" (no
+// note), "box~part" ("box!~part" with an error's icon), "boxes=N", "passes=N", "ends=N", "Modo=N", "loaded=Form1",
+// "unloaded=Form1", "help=page.html", "Name.value=" (what a screen reader reads as the figure), "Name.cut=1" (marked
+// as cut), "Name.hover~part" (the tooltip shown on hovering).
 QString observe(WindowTest &test, const QString &check)
 {
     const QString name = check.section(QRegularExpression(QStringLiteral("[=~?!.]")), 0, 0);
     const QString key = check.left(check.indexOf(QRegularExpression(QStringLiteral("[=~]"))) + 1);
     if (name == QLatin1String("box")) {
+        const bool error = check.startsWith(QLatin1String("box!"));
         for (const CaughtBox &box : test.boxes)
-            if (box.text.contains(check.mid(4)) && box.title == QLatin1String("Solenorium") && box.buttons == 1)
+            if (box.text.contains(check.mid(error ? 5 : 4)) && box.kind.endsWith(u'!') == error
+                && box.title == QLatin1String("Solenorium") && box.buttons == 1)
                 return check;
         return QStringLiteral("box: ") + (test.boxes.isEmpty() ? QString() : test.boxes.last().text);
     }
@@ -193,7 +194,7 @@ void TestWindows::scenario_data()
             shown << QString("Text%1%2").arg(i + 1).arg(fields[mode - 1][i] == '1' ? '?' : '!');
         row(qPrintable(QString("mode button %1").arg(mode)), "C", {"open:Form1", QString("Cmd%1").arg(mode)}, shown);
     }
-    row("no mode chosen", "C", {"open:Form1", "CmdKalc"}, {"box~Errore non contemplato!", "SEO=0"}, {"box~Unforeseen error!"});
+    row("no mode chosen", "C", {"open:Form1", "CmdKalc"}, {"box!~Errore non contemplato!", "SEO=0"}, {"box!~Unforeseen error!"});
     row("mode kept across a reopening", "C", {"open:Form1", "Cmd2", "Command1", "open:Form1", "CmdKalc"},
         {"Modo=2", "Text2!", "Cmd2=INDUTTANZA   dati frequenza e capacità", "box~Mettere i valori"},
         {"Cmd2=INDUCTANCE    from frequency and capacitance", "box~Enter the values"});
@@ -242,22 +243,22 @@ void TestWindows::scenario_data()
     row("a step may cross the bound", "C", {"open:Form2", "DiamSup=995", "piu10a"}, {"DiamSup=1005", "Label9=lato cm 89.0"},
         {"Label9=side cm 89.0"});
     row("designer, an empty field", "en_US", {"open:Form2", "Spire=", "CmdCalc"},
-        {"box~Errore di run-time '13':\n\nTipo non corrispondente\n\nNel campo \"Spire\" il testo \"\" non è un numero.",
+        {"box!~Errore di run-time '13':\n\nTipo non corrispondente\n\nNel campo \"Spire\" il testo \"\" non è un numero.",
          "Spaz=", "MicroH=", "FiloCm="},
-        {"box~Run-time error '13':\n\nType mismatch\n\nIn the field \"Turns\" the text \"\" is not a number."});
+        {"box!~Run-time error '13':\n\nType mismatch\n\nIn the field \"Turns\" the text \"\" is not a number."});
     row("designer, no turns, window still usable", "it_IT", {"open:Form2", "Spire=0", "CmdCalc", "Spire=100", "CmdCalc"},
-        {"box~Errore di run-time '11':\n\nDivisione per zero\n\nCausa: \"Spire\" vale 0.", "Spaz=0,55"},
-        {"box~Run-time error '11':\n\nDivision by zero\n\nCause: \"Turns\" is 0."});
+        {"box!~Errore di run-time '11':\n\nDivisione per zero\n\nCausa: \"Spire\" vale 0.", "Spaz=0,55"},
+        {"box!~Run-time error '11':\n\nDivision by zero\n\nCause: \"Turns\" is 0."});
     row("designer, 300 mm then 0", "C", {"open:Form2", "DiamSup=300", "CmdCalc", "DiamSup=0", "CmdCalc"},
-        {"box~Errore di run-time '11':\n\nDivisione per zero\n\nCausa: \"Diametro supporto\" vale 0.", "Spaz=0.50",
+        {"box!~Errore di run-time '11':\n\nDivisione per zero\n\nCausa: \"Diametro supporto\" vale 0.", "Spaz=0.50",
          "MicroH=0.000", "Freq1=", "Freq2=", "FiloCm=", "Label9=", "Label10=", "Freq1.tip=", "MicroH.tip=", "DiamSup=0"},
-        {"box~Run-time error '11':\n\nDivision by zero\n\nCause: \"Former diameter\" is 0."});
+        {"box!~Run-time error '11':\n\nDivision by zero\n\nCause: \"Former diameter\" is 0."});
     row("designer, it_IT 2.200 ambiguous", "it_IT", {"open:Form2", "Cap1=2.200", "CmdCalc"},
-        {"box~si può leggere in due modi: 2200 oppure 2,2.\n\nScrivere \"2200\" per il primo, \"2,2\" per il secondo.",
+        {"box!~si può leggere in due modi: 2200 oppure 2,2.\n\nScrivere \"2200\" per il primo, \"2,2\" per il secondo.",
          "Freq1=", "Cap1=2.200"},
-        {"box~can be read two ways: 2200 or 2,2.\n\nWrite \"2200\" for the first, \"2,2\" for the second."});
+        {"box!~can be read two ways: 2200 or 2,2.\n\nWrite \"2200\" for the first, \"2,2\" for the second."});
     row("designer, step from text", "en_US", {"open:Form2", "LunBob=5x", "Option2@0", "Cmdpiu1"},
-        {"box~Nel campo \"Lunghezza bobina\" il testo \"5x\"", "LunBob=5x"}, {"box~In the field \"Coil length\" the text \"5x\" is not a number."});
+        {"box!~Nel campo \"Lunghezza bobina\" il testo \"5x\"", "LunBob=5x"}, {"box!~In the field \"Coil length\" the text \"5x\" is not a number."});
     // The converter: the search, its stuck pass and its limit, the bars.
     row("conversion", "C", {"open:Form3", "Command1"},
         {"TextIND=204.546", "LabelIND2=205.072", "LabelSPI=54.00", "LabelLUN=38", "LabelSPZ=0.69", "FiloCm=11.809",
@@ -279,9 +280,9 @@ void TestWindows::scenario_data()
         {"box~\"Spire (Dati di partenza)\" il testo \"\" non va bene: con 0 spire", "passes=0"},
         {"box~\"Turns (Original coil)\" the text \"\" will not do: with 0 turns"});
     row("new diameter 1e9", "C", {"open:Form3", "Command1", "TextDIA2=1e9", "Command1"},
-        {"box~Causa: \"Diametro mm (Nuovi dati)\" vale 1e9."}, {"box~Cause: \"Diameter mm (New coil)\" is 1e9."});
+        {"box!~Causa: \"Diametro mm (Nuovi dati)\" vale 1e9."}, {"box!~Cause: \"Diameter mm (New coil)\" is 1e9."});
     row("a spacing too large names its field", "C", {"open:Form3", "TextSPZ=1e300", "Command1"},
-        {"box~Causa: \"Spaziatura mm (Dati di partenza)\" vale 1e300.", "TextSPZ=1e300"}, {"box~Cause: \"Spacing mm (Original coil)\""});
+        {"box!~Causa: \"Spaziatura mm (Dati di partenza)\" vale 1e300.", "TextSPZ=1e300"}, {"box!~Cause: \"Spacing mm (Original coil)\""});
     row("departure length read back", "it_IT", {"open:Form3", "TextLUN=35,7", "Command1", "Command1"},
         {"TextLUN=35,7", "TextIND=202,484"});
     row("the same diameter gives the same coil", "C", {"open:Form3", "TextDIA2=75", "Command1"}, {"LabelSPI=50.00", "passes=5"});
@@ -292,7 +293,7 @@ void TestWindows::scenario_data()
         {"box~Nel campo \"Diametro mm (Nuovi dati)\" il testo \"70,5\"", "TextSPZ=0.70", "TextIND=202.547"},
         {"box~\"Diameter mm (New coil)\" the text \"70,5\" does not read"});
     row("partial results before an overflow", "C", {"open:Form3", "TextLUN=35000", "Command1", "VScroll1@1"},
-        {"box~Errore di run-time '6'", "TextSPZ=700.00", "LabelSPI=26.00", "VScroll1=52"}, {"box~Run-time error '6'"});
+        {"box!~Errore di run-time '6'", "TextSPZ=700.00", "LabelSPI=26.00", "VScroll1=52"}, {"box!~Run-time error '6'"});
     row("lower arrow of the turns", "C", {"open:Form3", "Command1", "VScroll1@1"},
         {"VScroll1=109", "LabelIND2=210.931", "LabelSPI=54.50", "LabelLUN=37.5", "LabelSPZ=0.69",
          "LabelIND2.tip~lunghezza 37.5 mm, 54.5 spire"}, {"LabelIND2.tip~length 37.5 mm, 54.5 turns"});
