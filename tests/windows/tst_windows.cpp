@@ -49,7 +49,7 @@ void perform(WindowTest &test, const QString &step)
 // What shows: "Name=text", "Name?" (visible), "Name!" (hidden), "focus=Name", "Name.tip~part", "Name.tip=" (no
 // note), "box~part" ("box!~part" with an error's icon), "boxes=N", "passes=N", "ends=N", "Modo=N", "loaded=Form1",
 // "unloaded=Form1", "help=page.html", "Name.value=" (what a screen reader reads as the figure), "Name.cut=1" (marked
-// as cut), "Name.hover~part" (the tooltip shown on hovering).
+// as cut), "Name.hover~part" (the tooltip shown on hovering), "Name.on=1" (chosen).
 QString observe(WindowTest &test, const QString &check)
 {
     const QString name = check.section(QRegularExpression(QStringLiteral("[=~?!.]")), 0, 0);
@@ -102,6 +102,8 @@ QString observe(WindowTest &test, const QString &check)
         return key + test.control(name)->accessibleName();
     if (check.contains(QLatin1String(".colour="))) // a button's face
         return key + test.control(name)->palette().color(QPalette::Button).name();
+    if (check.contains(QLatin1String(".on="))) // a radio button or a check box chosen
+        return key + QString::number(test.control<QAbstractButton>(name)->isChecked());
     if (check.contains(QLatin1String(".cursor=")))
         return key + QString::number(test.control<QLineEdit>(name)->cursorPosition());
     return key + test.text(name);
@@ -215,19 +217,21 @@ void TestWindows::scenario_data()
     row("turns note", "C", {"open:Form1", "Cmd6", "Text3=7", "Text2=100", "Text4=20", "Text6=30", "CmdKalc"},
         {"SEO.tip~richiesta, per cui la formula classica ha dato le spire", "SEO.tip~Con la capacità propria (100 + "},
         {"SEO.tip~asked for, from which the classic formula gave the turns", "SEO.tip~With the self-capacitance (100 + "});
-    row("a click in a field selects its row", "C", {"open:Form2", "Cap1", "Cmdpiu1"}, {"Option4?", "Cap1=366", "Freq1=.511"});
+    row("a click in a field selects its row", "C", {"open:Form2", "Cap1", "Cmdpiu1"}, {"Option4.on=1", "Cap1=366", "Freq1=.511"});
     row("turns step", "C", {"open:Form2", "Spire", "Cmdmeno1"}, {"Spire=109", "MicroH=260.405", "LunBob=55", "Image2!"});
-    // Each row's steps by 1 from a half inside its bounds, by 10 from 10.5: each steps once, then stops.
+    // Each row, chosen by a click in its field, steps by 1 from a half inside its bounds, by 10 from 10.5: each
+    // steps once, then stops; a ten-step chooses its row.
     const struct { const char *option, *field, *tens, *low, *high; } rows[] = {{"Option1", "DiamSup", "a", "3.5", "1000.5"},
         {"Option2", "LunBob", "b", "0.5", "500.5"}, {"Option3", "Spire", "c", "0.5", "500.5"}, {"Option4", "Cap1", "d", "0.5", "2000.5"},
         {"Option5", "Cap2", "e", "0.5", "2000.5"}};
     for (const auto &r : rows) {
-        const QString f = r.field, option = QString(r.option) + "@0", down = QString("meno10") + r.tens, up = QString("piu10") + r.tens;
+        const QString f = r.field, down = QString("meno10") + r.tens, up = QString("piu10") + r.tens;
         const QString low = QString::number(QString(r.low).toDouble() + 1), high = QString::number(QString(r.high).toDouble() - 1);
-        row(qPrintable("bounds of " + f), "C", {"open:Form2", option, f + "=" + low, "Cmdmeno1", "Cmdmeno1"}, {f + "=" + r.low});
-        row(qPrintable("ten-step bound of " + f), "C", {"open:Form2", f + "=10", down}, {f + "=10", QString(r.option) + "?"});
-        row(qPrintable("a ten-step selects " + f), "C", {"open:Form2", f + "=10.5", "Option5@0", down, down, up}, {f + "=10.5", QString(r.option) + "?"});
-        row(qPrintable("upper bound of " + f), "C", {"open:Form2", option, f + "=" + high, "Cmdpiu1", "Cmdpiu1", up}, {f + "=" + r.high});
+        const QString other = QString("Option%1@0").arg(QString(r.option).back().digitValue() % 5 + 1);
+        row(qPrintable("bounds of " + f), "C", {"open:Form2", other, f + "=" + low, "Cmdmeno1", "Cmdmeno1"}, {f + "=" + r.low});
+        row(qPrintable("ten-step bound of " + f), "C", {"open:Form2", f + "=10", other, down}, {f + "=10", QString(r.option) + ".on=1"});
+        row(qPrintable("a ten-step selects " + f), "C", {"open:Form2", f + "=10.5", down, down, other, up}, {f + "=10.5", QString(r.option) + ".on=1"});
+        row(qPrintable("upper bound of " + f), "C", {"open:Form2", other, f + "=" + high, "Cmdpiu1", "Cmdpiu1", up}, {f + "=" + r.high});
     }
     row("lock: length follows the turns", "C", {"open:Form2", "CmdBlock", "Spire", "piu10c"},
         {"Aggancia=Spaziatura agganciata", "Image2?", "Image1!", "Spire=120", "LunBob=60"}, {"Aggancia=Spacing locked"});
@@ -239,7 +243,7 @@ void TestWindows::scenario_data()
     row("square coils off again", "C", {"open:Form2", "Option6@0", "Option7@0", "DiamSup", "Cmdpiu1"},
         {"DiamSup=41", "LunBob=55"});
     row("half steps, and a ten-step selects its row", "C", {"open:Form2", "piu05", "piu05", "meno05", "piu10e"},
-        {"DiamSup=40.5", "Cap2=45", "Option5?"});
+        {"DiamSup=40.5", "Cap2=45", "Option5.on=1"});
     row("a step may cross the bound", "C", {"open:Form2", "DiamSup=995", "piu10a"}, {"DiamSup=1005", "Label9=lato cm 89.0"},
         {"Label9=side cm 89.0"});
     row("designer, an empty field", "en_US", {"open:Form2", "Spire=", "CmdCalc"},
@@ -253,6 +257,8 @@ void TestWindows::scenario_data()
         {"box!~Errore di run-time '11':\n\nDivisione per zero\n\nCausa: \"Diametro supporto\" vale 0.", "Spaz=0.50",
          "MicroH=0.000", "Freq1=", "Freq2=", "FiloCm=", "Label9=", "Label10=", "Freq1.tip=", "MicroH.tip=", "DiamSup=0"},
         {"box!~Run-time error '11':\n\nDivision by zero\n\nCause: \"Former diameter\" is 0."});
+    row("no diameter and no capacitance: no frequency", "C", {"open:Form2", "DiamSup=0", "Cap1=0", "Cap2=0", "CmdCalc"},
+        {"MicroH=0.000", "Freq1= ", "Freq2= "});
     row("designer, it_IT 2.200 ambiguous", "it_IT", {"open:Form2", "Cap1=2.200", "CmdCalc"},
         {"box!~si può leggere in due modi: 2200 oppure 2,2.\n\nScrivere \"2200\" per il primo, \"2,2\" per il secondo.",
          "Freq1=", "Cap1=2.200"},
