@@ -18,20 +18,10 @@ std::uint32_t ParseColour(const QString &text)
 
 QColor ColourFromValue(std::uint32_t value, const QPalette &palette)
 {
-    if (value & 0x80000000u) {
-        switch (value & 0xffu) {
-        case 5: // window background
-            return palette.color(QPalette::Base);
-        case 8: // window text
-            return palette.color(QPalette::Text);
-        case 15: // button face
-            return palette.color(QPalette::Button);
-        case 18: // button text
-            return palette.color(QPalette::ButtonText);
-        default:
-            return palette.color(QPalette::Window);
-        }
-    }
+    // Of the system's colours the windows use only the window text; any other
+    // stands for the window's background.
+    if (value & 0x80000000u)
+        return palette.color((value & 0xffu) == 8 ? QPalette::Text : QPalette::Window);
     return QColor(static_cast<int>(value & 0xffu), static_cast<int>((value >> 8) & 0xffu),
                   static_cast<int>((value >> 16) & 0xffu));
 }

@@ -49,7 +49,7 @@ void perform(WindowTest &test, const QString &step)
 // What shows: "Name=text", "Name?" (visible), "Name!" (hidden), "focus=Name", "Name.tip~part", "Name.tip=" (no
 // note), "box~part" ("box!~part" with an error's icon), "boxes=N", "passes=N", "ends=N", "Modo=N", "loaded=Form1",
 // "unloaded=Form1", "help=page.html", "Name.value=" (what a screen reader reads as the figure), "Name.cut=1" (marked
-// as cut), "Name.hover~part" (the tooltip shown on hovering), "Name.on=1" (chosen).
+// as cut), "Name.hover~part" (the tooltip shown on hovering), "Name.on=1" (chosen), "Name.colour=", "Name.ink=".
 QString observe(WindowTest &test, const QString &check)
 {
     const QString name = check.section(QRegularExpression(QStringLiteral("[=~?!.]")), 0, 0);
@@ -100,8 +100,9 @@ QString observe(WindowTest &test, const QString &check)
     }
     if (check.contains(QLatin1String(".name="))) // what a screen reader calls it
         return key + test.control(name)->accessibleName();
-    if (check.contains(QLatin1String(".colour="))) // a button's face
-        return key + test.control(name)->palette().color(QPalette::Button).name();
+    if (check.contains(QLatin1String(".colour=")) || check.contains(QLatin1String(".ink="))) // face and writing
+        return key + test.control(name)->palette().color(key.endsWith(QLatin1String("ink=")) ? QPalette::WindowText
+                                                                                              : QPalette::Button).name();
     if (check.contains(QLatin1String(".on="))) // a radio button or a check box chosen
         return key + QString::number(test.control<QAbstractButton>(name)->isChecked());
     if (check.contains(QLatin1String(".cursor=")))
@@ -132,7 +133,8 @@ void TestWindows::scenario_data()
     };
     // The menu: each tab's page, the programs it opens, its keys.
     row("menu at start", "C", {}, {"Picture1!", "Image1!", "Text1!", "Text2!", "cmdOK!", "cmdApply?", "unloaded=Form1",
-        "Image1.name=ZORVEK", "Text2.name=Diametri", "Text1.name=Circa"}, {"Text2.name=Diameters", "Text1.name=About"});
+        "Image1.name=ZORVEK", "Text2.name=Diametri", "Text1.name=Circa", "Text2.colour=#c0ffc0", "Text2.ink=#000040",
+        "Text1.colour=#ffffc0", "cmdOK.colour=#e0e0e0", "frmOptions.colour=#ffe0c0"}, {"Text2.name=Diameters", "Text1.name=About"});
     // Each tab shows its own page, and only it: the pictures, the two texts, the button.
     const char *pages[] = {"11000 loaded=Form2", "00000 loaded=Form1", "00000 loaded=Form2", "00011 focus=cmdOK", "00100 unloaded=Form1"};
     for (int tab = 1; tab <= 5; ++tab) {
@@ -160,7 +162,8 @@ void TestWindows::scenario_data()
     row("F1 caption in the designer", "C", {"open:Form2", "Label2"}, {"help=progettista.htmlGuida"}, {"help=en/progettista.htmlHelp"});
     // The calculator: modes, results, refusals that change nothing.
     row("mode 1 after mode 7", "C", {"open:Form1", "Cmd7", "Cmd1", "Text1=10", "Text2=100", "CmdKalc"},
-        {"SEO=5.033", "SEO.cut=0", "Risultato=Frequenza Mhz", "Text3!", "Image3!", "Image1?", "boxes=0"},
+        {"SEO=5.033", "SEO.cut=0", "Risultato=Frequenza Mhz", "Text3!", "Image3!", "Image1?", "boxes=0",
+         "Label2.ink=#000000", "Label2.colour=#ffe0c0"},
         {"Risultato=Frequency MHz"});
     row("mode 7 fills the schematic", "it_IT", {"open:Form1", "Cmd7", "Text3=7", "CmdKalc"},
         {"SEO=8,3", "LblC1=390,0", "LblC2=390,0", "LblFT=1,893", "LblFT?", "Image3?", "Image1!"});
