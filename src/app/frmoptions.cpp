@@ -214,9 +214,7 @@ bool frmOptions::eventFilter(QObject *watched, QEvent *event)
         // Each key reaches the window once, through its focus widget.
         if (watched != QApplication::focusWidget() && watched != Window())
             return FormBase::eventFilter(watched, event);
-        int keyCode = key->key() == Qt::Key_Backtab ? 9 : key->key();
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
-            keyCode = 9;
+        const int keyCode = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ? 9 : key->key();
         int shift = 0;
         if (key->modifiers() & Qt::ShiftModifier)
             shift |= 1;

@@ -243,7 +243,7 @@ void Form3::Converti(const std::array<double, 5> &letti, QLineEdit *&causa)
     }
 
     // The search: each pass solves the coil formula for the turns with the
-    // length estimate of the pass before, until the new inductance reaches the
+    // length estimate of the pass before (none before the first), until the new inductance reaches the
     // departure one. The bars are written inside the pass and their change
     // notifications recompute the labels from the bars at once.
     causa = ui->TextDIA2;
@@ -251,7 +251,6 @@ void Form3::Converti(const std::array<double, 5> &letti, QLineEdit *&causa)
     m_passes.clear();
     m_searching = true;
     const auto searchDone = qScopeGuard([this] { m_searching = false; });
-    LUN[2] = Quantity();
     for (int pass = 1;; ++pass) {
         SPI[2] = TurnsForInductance(IND[1], DIA[2], LUN[2]);
         SPI[2] = CutToTenth(SPI[2]);
