@@ -75,9 +75,7 @@ private slots:
 
     void calcolo()
     {
-        QFETCH(int, modo);
-        QFETCH(TestiIngresso, testi);
-        QFETCH(QLocale, locale);
+        QFETCH(int, modo); QFETCH(TestiIngresso, testi); QFETCH(QLocale, locale);
         EsitoCalcolo esito;
         int errore = 0;
         try {
@@ -111,8 +109,7 @@ private slots:
 
     void tabellaC()
     {
-        QFETCH(int, indice);
-        QFETCH(float, valore);
+        QFETCH(int, indice); QFETCH(float, valore);
         QCOMPARE(double(tabella.at(std::size_t(indice))), double(valore));
     }
 };

@@ -58,8 +58,7 @@ private slots:
     }
     void formule()
     {
-        QFETCH(int, formula);
-        QFETCH(QList<double>, x);
+        QFETCH(int, formula); QFETCH(QList<double>, x);
         double risultato = 0;
         int errore = 0;
         try { risultato = Applica(formula, x); } catch (const RuntimeError &e) { errore = e.code(); }

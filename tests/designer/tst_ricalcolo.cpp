@@ -64,8 +64,7 @@ private slots:
     }
     void somma()
     {
-        QFETCH(Variante, a);
-        QFETCH(Variante, b);
+        QFETCH(Variante, a); QFETCH(Variante, b);
         QTEST((a + b).ToText(), "somma");
     }
 };

@@ -83,9 +83,7 @@ void TestClicks::windowInState_data()
 
 void TestClicks::windowInState()
 {
-    QFETCH(QString, window);
-    QFETCH(int, state);
-    QFETCH(QString, language);
+    QFETCH(QString, window); QFETCH(int, state); QFETCH(QString, language);
     WindowTest test(QStringLiteral("C"), language);
     QWidget *form = test.open(window);
     const bool sheet = state > 0 && (window == QLatin1String("Form2") || window == QLatin1String("Form3"));

@@ -321,10 +321,7 @@ void TestWindows::scenario_data()
 
 void TestWindows::scenario()
 {
-    QFETCH(QString, language);
-    QFETCH(QString, locale);
-    QFETCH(QStringList, steps);
-    QFETCH(QStringList, shown);
+    QFETCH(QString, language); QFETCH(QString, locale); QFETCH(QStringList, steps); QFETCH(QStringList, shown);
     WindowTest test(locale, language);
     QVERIFY(QTest::qWaitForWindowExposed(test.window));
     for (const QString &step : steps)
