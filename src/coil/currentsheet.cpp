@@ -6,26 +6,22 @@
 
 std::optional<double> NagaokaCoefficient(double diameter, double length)
 {
-    if (!(diameter > 0) || !(length > 0) || !std::isfinite(diameter) || !std::isfinite(length))
-        return std::nullopt;
     const double ratio = length / diameter;
     // Beyond these shapes 1 − k² and K − E lose their digits and the
     // coefficient goes wrong by whole percent: nothing rather than a wrong note.
-    if (!(ratio >= 1e-5) || !(ratio <= 1e6))
+    // A size not positive and finite gives no ratio in between, but for two
+    // negative ones.
+    if (!(diameter > 0) || !(ratio >= 1e-5) || !(ratio <= 1e6))
         return std::nullopt;
     // k² = D² / (D² + ℓ²) = 1 / (1 + (ℓ/D)²); k′² = (ℓ/D)² / (1 + (ℓ/D)²).
     const double k2 = 1.0 / (1.0 + ratio * ratio);
     const double k = std::sqrt(k2);
     const double kp2 = 1.0 - k2;
     const double kp = std::sqrt(kp2);
-    if (!(kp > 0) || !(k > 0))
-        return std::nullopt;
     const double K = std::comp_ellint_1(k);
     const double E = std::comp_ellint_2(k);
-    const double kn = 4.0 / (3.0 * std::numbers::pi * kp) * ((kp2 / k2) * (K - E) + E - k);
-    if (!std::isfinite(kn) || kn <= 0)
-        return std::nullopt;
-    return kn;
+    // Within the shapes above k and k′ are above zero and the coefficient is finite and positive.
+    return 4.0 / (3.0 * std::numbers::pi * kp) * ((kp2 / k2) * (K - E) + E - k);
 }
 
 std::optional<double> CurrentSheetInductance(double diameterMm, double lengthMm, double turns)

@@ -321,6 +321,7 @@ void TestCoil::refused_data()
     QTest::newRow("half a turn") << CoilSpec{20, 0.5, 0.5, 0.5} << 1.0 << "RKS";
     QTest::newRow("l/D 0.05") << CoilSpec{199, 10, 10, 1} << 1.0 << "KS";
     QTest::newRow("l/D 55") << CoilSpec{9, 550, 500, 1} << 1.0 << "KS";
+    QTest::newRow("l/D 50, the last shape") << CoilSpec{9.5, 500, 500, 0.5} << 1.0 << "";
     QTest::newRow("wire under 3 skin depths") << CoilSpec{20, 20, 100, 0.19} << 1.0 << "A";
     QTest::newRow("zero MHz") << CoilSpec{20, 20, 10, 1} << 0.0 << "A";
     QTest::newRow("NaN MHz") << CoilSpec{20, 20, 10, 1} << kNaN << "A";
