@@ -39,7 +39,7 @@ Quantity ToQuantity(double x)
 {
     const double scaled = std::nearbyint(x * static_cast<double>(kScale)); // ties to even
     // 2^63 is the first double outside the range; -2^63 is inside it.
-    constexpr double limit = 9223372036854775808.0;
+    constexpr double limit = 0x1p63;
     if (!(scaled < limit && scaled >= -limit))
         overflow();
     return Quantity::fromRaw(static_cast<std::int64_t>(scaled));
