@@ -16,8 +16,7 @@ class RandomUser : public QObject
 {
     Q_OBJECT
 private slots:
-    void randomActions_data();
-    void randomActions();
+    void randomActions_data(); void randomActions();
 };
 
 namespace {

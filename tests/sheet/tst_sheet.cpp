@@ -4,6 +4,7 @@
 #include "common/windowtest.h"
 #include "sheet/schedabobina.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -15,15 +16,8 @@ class TestSheet : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void wire_data();
-    void wire();
-    void text_data();
-    void text();
-    void followsTheDesigner_data();
-    void followsTheDesigner();
-    void followsTheConverter();
-    void remembersItsInputs();
+    void initTestCase(); void wire_data(); void wire(); void text_data(); void text(); void followsTheDesigner_data();
+    void followsTheDesigner(); void followsTheConverter(); void remembersItsInputs();
 
 private:
     QTemporaryDir m_settings;
@@ -162,7 +156,9 @@ void TestSheet::followsTheDesigner()
     auto *form = qobject_cast<SchedaBobina *>(sheet->property("solenoriumForm").value<QObject *>());
     QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
     QVERIFY(file.readAll().contains("/Count 1\n"));
-    QVERIFY(form->Testo().contains(QStringLiteral("Bobina: Ø 40 mm, lunghezza 55 mm, 111 spire")));
+    QVERIFY(form->Testo().contains(QStringLiteral("Bobina: Ø 40 mm, lunghezza 55 mm, 111 spire, passo 0,495 mm\n\n"
+                                                  "Filo nudo: 0,400 mm\nConduttore: rame\nSupporto: aria\n"
+                                                  "Frequenza MHz: 0,507 · 1,637 (della finestra)\n")));
     test.click(QStringLiteral("Cmdesci"));
     QVERIFY(!WindowTest::sheet());
     QCOMPARE(test.boxes.size(), 0);
@@ -179,6 +175,12 @@ void TestSheet::followsTheConverter()
     QVERIFY(coil().startsWith(QStringLiteral("Ø 70 mm, lunghezza 37,66 mm, 53,80 spire")));
     test.click(QStringLiteral("VScroll1"), 1);
     QVERIFY(coil().startsWith(QStringLiteral("Ø 70 mm, lunghezza 37,50 mm, 54,50 spire")));
+    test.window = WindowTest::sheet();
+    test.click(QStringLiteral("CmdCopia")); // the text as the sheet shows it, the converter's frequency none
+    QVERIFY(QGuiApplication::clipboard()->text().contains(
+        QStringLiteral("\nFilo nudo: 0,400 mm\nConduttore: rame\nSupporto: aria\nFrequenza MHz: nessuna\n")));
+    QTest::keyClick(test.window, Qt::Key_Escape);
+    QVERIFY(!WindowTest::sheet());
 }
 
 // What the user chose comes back in the next run, under another locale too.

@@ -16,8 +16,7 @@ class TestClicks : public QObject
 {
     Q_OBJECT
 private slots:
-    void windowInState_data();
-    void windowInState();
+    void windowInState_data(); void windowInState();
 };
 
 namespace {
@@ -105,9 +104,7 @@ void TestClicks::windowInState()
     QVERIFY(sheet
             || (QRect(form->pos(), form->size()).center() - form->screen()->availableGeometry().center()).manhattanLength() <= 2);
 
-    int controls = 0;
-    int points = 0;
-    int captions = 0;
+    int controls = 0, points = 0, captions = 0;
     QStringList cut;
     for (QWidget *control : form->findChildren<QWidget *>()) {
         QString text = control->property("text").toString().remove(QRegularExpression(QStringLiteral("&(?!&)")));

@@ -17,8 +17,7 @@ class TestWindows : public QObject
 {
     Q_OBJECT
 private slots:
-    void scenario_data();
-    void scenario();
+    void scenario_data(); void scenario();
 };
 
 namespace {
