@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's seven modes without a window: results, messages, refusals, run-time errors, capacitors.
+#include "common/columns.h"
 #include "calculator/calcolo.h"
 #include "numbers/runtimeerror.h"
 #include <QTest>
@@ -26,13 +27,8 @@ class TestCalcolo : public QObject
 private slots:
     void calcolo_data()
     {
-        QTest::addColumn<int>("modo");
-        QTest::addColumn<TestiIngresso>("testi");
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QStringList>("mostrato");
-        QTest::addColumn<QString>("messaggio");
-        QTest::addColumn<int>("campo");
-        QTest::addColumn<int>("errore");
+        columns<int, TestiIngresso, QLocale, QStringList, QString, int, int>(
+            "modo", "testi", "locale", "mostrato", "messaggio", "campo", "errore");
         riga("1 frequency", 1, {"10", "100"}, us, {"5.033"});
         riga("1 C 2,5 under it_IT", 1, {"10", "2,5"}, it, {"31,831"});
         riga("1 L x C 0.00015 rounded half to even, 0.0002", 1, {"0.0003", "0.5"}, us, {"11,253.888"});
@@ -95,8 +91,7 @@ private slots:
     // 1 to 48: the E12 series from 1.2 to 10000 pF, built from its 12 base values, compared exactly; 0, 49, 50: 0.
     void tabellaC_data()
     {
-        QTest::addColumn<int>("indice");
-        QTest::addColumn<float>("valore");
+        columns<int, float>("indice", "valore");
         QList<float> serie{0};
         for (int decade = 1; decade <= 10000; decade *= 10)
             for (const int decimi : {10, 12, 15, 18, 22, 27, 33, 39, 47, 56, 68, 82})

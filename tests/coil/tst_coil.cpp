@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The coil's physics beside the classic formula, against published tables where there are some.
+#include "common/columns.h"
 #include "coil/accuracy.h"
 #include "coil/coilsheet.h"
 #include "coil/currentsheet.h"
@@ -12,7 +13,6 @@ Q_DECLARE_METATYPE(Conductor)
 
 const double kNaN = qQNaN(), kInf = qInf();
 const QLocale kC = QLocale::c(), kEn(QLocale::English, QLocale::UnitedStates), kIt(QLocale::Italian, QLocale::Italy);
-template<typename... T, typename... Name> static void columns(Name... names) { (QTest::addColumn<T>(names), ...); }
 static bool near(std::optional<double> v, double expected, double tolerance) // NaN expects nothing
 { return v ? std::abs(*v - expected) <= tolerance : std::isnan(expected); }
 class TestCoil : public QObject

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The converter's formulas without a window: its figures, the rounding to quantities, the run-time errors.
+#include "common/columns.h"
 #include "converter/conversione.h"
 #include "numbers/runtimeerror.h"
 #include <QTest>
@@ -30,10 +31,7 @@ class TestConversione : public QObject
 private slots:
     void formule_data()
     {
-        QTest::addColumn<int>("formula");
-        QTest::addColumn<QList<double>>("x");
-        QTest::addColumn<double>("atteso");
-        QTest::addColumn<int>("errore");
+        columns<int, QList<double>, double, int>("formula", "x", "atteso", "errore");
         riga("L of N 50, D 75, length 35: the default coil", Induttanza, {50, 75, 35}, 204.5455);
         riga("L with 0.45 D = 0.049995 taken as 0.05", Induttanza, {100, 0.1111, 0.0001}, 2.4637); // not 2.4640
         riga("L with length + 0.45 D = 0", Induttanza, {50, 10, -4.5}, 0, 11);

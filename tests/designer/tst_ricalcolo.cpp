@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The designer's recalculation without a window: the results it shows, in order, until a fault stops it.
+#include "common/columns.h"
 #include "designer/ricalcolo.h"
 #include "numbers/format.h"
 #include "numbers/runtimeerror.h"
@@ -13,10 +14,7 @@ private slots:
     // Fields D L N C1 C2. Shown, |-joined: spacing, µH, f1, f2 (or empty), wire, square side, diagonal; fault detail.
     void ricalcolo_data()
     {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QString>("campi");
-        QTest::addColumn<QString>("mostrato");
-        QTest::addColumn<int>("errore");
+        columns<QLocale, QString, QString, int>("locale", "campi", "mostrato", "errore");
         QTest::newRow("load values, it_IT") << it << "40 55 110 365 35" << "0,50|265,205|,512|1,652|13,823" << 0;
         QTest::newRow("C1 2.5 under it_IT") << it << "40 55 110 2.5 35" << "0,50|265,205|6,181|1,652|13,823" << 0;
         QTest::newRow("C1 0 and C2 -5: no frequency") << c << "40 55 110 0 -5" << "0.50|265.205|||13.823" << 0;
@@ -54,10 +52,7 @@ private slots:
     // Two texts are joined; any other pair is added as numbers.
     void somma_data()
     {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<Variante>("a");
-        QTest::addColumn<Variante>("b");
-        QTest::addColumn<QString>("somma");
+        columns<QLocale, Variante, Variante, QString>("locale", "a", "b", "somma");
         QTest::newRow("two number texts") << c << Variante("1") << Variante("2") << "12";
         QTest::newRow("text and number, it_IT") << it << Variante("1,5") << Variante(2.0) << "3,5";
         QTest::newRow("whole number and text") << c << Variante(std::int16_t{10}) << Variante("0.5") << "10.5";

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's arithmetic: quantities, the checked floating-point operations, the
 // leading-number parse, display patterns and the locale conversions.
+#include "common/columns.h"
 #include "numbers/checkedmath.h"
 #include "numbers/format.h"
 #include "numbers/localenumber.h"
@@ -19,7 +20,6 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN(), kInf = std::nu
 const QLocale kC = QLocale::c(), kEn(QLocale::English, QLocale::UnitedStates), kIt(QLocale::Italian, QLocale::Italy);
 
 Quantity q(qint64 tenThousandths) { return Quantity::fromRaw(tenThousandths); }
-template<typename... T, typename... Name> void columns(Name... names) { (QTest::addColumn<T>(names), ...); }
 
 template<typename Body> int errorOf(Body body) // the run-time error number the body raised, 0 for none
 { try { body(); } catch (const RuntimeError &e) { return e.code(); } return 0; }

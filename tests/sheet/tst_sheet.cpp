@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The coil sheet: the wire as the user writes it, the sheet as text, and the
 // window following the designer's coil and remembering its inputs.
+#include "common/columns.h"
 #include "common/windowtest.h"
 #include "sheet/schedabobina.h"
 
@@ -31,11 +32,8 @@ void TestSheet::initTestCase()
 
 void TestSheet::wire_data()
 {
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("unit"); // Calibro
-    QTest::addColumn<double>("mm"); // 0: refused
-    QTest::addColumn<QString>("back"); // the wire written back, or a part of the refusal
+    // unit: a Calibro; mm: 0 when refused; back: the wire written back, or a part of the refusal
+    columns<QString, QString, int, double, QString>("locale", "typed", "unit", "mm", "back");
     const auto row = [](const char *name, const char *locale, const char *typed, int unit, double mm, const char *back) {
         QTest::newRow(name) << locale << typed << unit << mm << back;
     };
@@ -66,11 +64,8 @@ void TestSheet::wire()
 
 void TestSheet::text_data()
 {
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<double>("wire"); // mm, 0: not known
-    QTest::addColumn<double>("diameter");
-    QTest::addColumn<QList<double>>("mhz");
-    QTest::addColumn<QStringList>("lines"); // each matches a whole line of the text
+    // wire: mm, 0 not known; lines: each matches a whole line of the text
+    columns<QString, double, double, QList<double>, QStringList>("locale", "wire", "diameter", "mhz", "lines");
     // The designer's first coil: 110 turns on 40 mm over 55 mm; A, B ... stand for the captions.
     const QList<double> two{0.512, 1.652};
     QTest::newRow("designer coil") << "it_IT" << 0.4 << 40.0 << two << QStringList{

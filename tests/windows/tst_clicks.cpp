@@ -3,6 +3,7 @@
 // caption or picture lies over a button, an option, a check box, a field or a
 // scroll bar) and every caption fits its control, in any window and any state
 // the window can show, in Italian and in English.
+#include "common/columns.h"
 #include "common/windowtest.h"
 
 #include <QCheckBox>
@@ -65,9 +66,8 @@ const QStringList kItalianAsEver = {
 
 void TestClicks::windowInState_data()
 {
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<int>("state"); // the menu's tab, the calculator's mode, the coil sheet (1) (0 none)
-    QTest::addColumn<QString>("language");
+    // state: the menu's tab, the calculator's mode, the coil sheet (1) (0 none)
+    columns<QString, int, QString>("window", "state", "language");
     for (const char *language : {"it", "en"}) {
         for (int tab = 1; tab <= 5; ++tab)
             QTest::addRow("menu, tab %d, %s", tab, language) << "frmOptions" << tab << language;

@@ -3,6 +3,7 @@
 // what the boxes say, what stays on show when a computation is refused or
 // fails, and how the windows open, close and end the program. Each row is a
 // scenario of clicks, typing and keys, then what must show.
+#include "common/columns.h"
 #include "common/windowtest.h"
 #include "numbers/val.h"
 #include "toolkit/helpviewer.h"
@@ -113,10 +114,7 @@ QString observe(WindowTest &test, const QString &check)
 
 void TestWindows::scenario_data()
 {
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QStringList>("shown");
+    columns<QString, QString, QStringList, QStringList>("language", "locale", "steps", "shown");
     // Every scenario runs in Italian and in English; in English the checks
     // given in the last column stand for the Italian ones of the same control.
     const auto row = [](const char *name, const char *locale, const QStringList &steps, const QStringList &shown,
