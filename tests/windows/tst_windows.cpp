@@ -18,7 +18,7 @@ class TestWindows : public QObject
 {
     Q_OBJECT
 private slots:
-    void scenario_data(); void scenario();
+    void scenario_data(); void scenario(); void language();
 };
 
 namespace {
@@ -329,6 +329,16 @@ void TestWindows::scenario()
     QCOMPARE(seen, shown);
     if (!shown.join(u' ').contains(QLatin1String("box")))
         QCOMPARE(test.boxes.size(), 0);
+}
+
+// The first language the system asks for decides: Italian for "it", alone or with a region or an encoding.
+void TestWindows::language()
+{
+    for (const char *asked : {"it", "it-IT", "it_CH", "it.UTF-8", "IT"})
+        QCOMPARE(LanguageOf({asked, "en"}), Language::Italian);
+    for (const char *asked : {"its", "en", "en-IT"})
+        QCOMPARE(LanguageOf({asked, "it"}), Language::English);
+    QCOMPARE(LanguageOf({}), Language::English);
 }
 
 QTEST_MAIN(TestWindows)
