@@ -49,7 +49,8 @@ void perform(WindowTest &test, const QString &step)
 // What shows: "Name=text", "Name?" (visible), "Name!" (hidden), "focus=Name", "Name.tip~part", "Name.tip=" (no
 // note), "box~part" ("box!~part" with an error's icon), "boxes=N", "passes=N", "ends=N", "Modo=N", "loaded=Form1",
 // "unloaded=Form1", "help=page.html", "Name.value=" (what a screen reader reads as the figure), "Name.cut=1" (marked
-// as cut), "Name.hover~part" (the tooltip shown on hovering), "Name.on=1" (chosen), "Name.colour=", "Name.ink=".
+// as cut), "Name.hover~part" (the tooltip shown on hovering), "Name.on=1" (chosen), "Name.colour=", "Name.ink=",
+// "Name.font=family size".
 QString observe(WindowTest &test, const QString &check)
 {
     const QString name = check.section(QRegularExpression(QStringLiteral("[=~?!.]")), 0, 0);
@@ -103,6 +104,8 @@ QString observe(WindowTest &test, const QString &check)
     if (check.contains(QLatin1String(".colour=")) || check.contains(QLatin1String(".ink="))) // face and writing
         return key + test.control(name)->palette().color(key.endsWith(QLatin1String("ink=")) ? QPalette::WindowText
                                                                                               : QPalette::Button).name();
+    if (check.contains(QLatin1String(".font=")))
+        return key + test.control(name)->font().family() + u' ' + QString::number(test.control(name)->font().pointSizeF());
     if (check.contains(QLatin1String(".on="))) // a radio button or a check box chosen
         return key + QString::number(test.control<QAbstractButton>(name)->isChecked());
     if (check.contains(QLatin1String(".cursor=")))
@@ -138,6 +141,8 @@ void TestWindows::scenario_data()
         QStringList shown{QString(pages[tab - 1]).section(u' ', 1)}, page{"Picture1", "Image1", "Text1", "Text2", "cmdOK"};
         for (int i = 0; i < 5; ++i)
             shown << page[i] + (pages[tab - 1][i] == '1' ? u'?' : u'!');
+        if (tab > 3) // the page of prose in its own font
+            shown << QString("Text%1.font=Comic Sans MS 12").arg(6 - tab);
         row(qPrintable(QString("tab %1").arg(tab)), "C", {tab == 1 ? "tab:3" : "tab:1", QString("tab:%1").arg(tab)}, shown);
     }
     row("a click on the selected tab opens again", "C", {"tab:2", "open:Form1", "Command1", "tab:2"}, {"loaded=Form1"});
