@@ -115,7 +115,6 @@ double readLeading(const QString &text, std::size_t &end, std::size_t &length)
         s += ch.unicode() < 128 ? static_cast<char>(ch.unicode()) : '\x7f';
     }
     length = s.size();
-    end = 0;
     if (s[0] == '&') {
         if (s[1] == 'h' || s[1] == 'H')
             return radixNumber(s, 2, 16, end);

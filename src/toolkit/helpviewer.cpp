@@ -34,9 +34,8 @@ void OpenHelp(const QString &page)
     QPointer<QTextBrowser> &browser = viewer();
     if (!browser) {
         browser = new QTextBrowser;
+        // Kept when closed, and links followed inside it: a text browser's defaults.
         browser->setObjectName(QStringLiteral("helpViewer"));
-        browser->setAttribute(Qt::WA_DeleteOnClose, false);
-        browser->setOpenExternalLinks(false);
         browser->resize(720, 600);
         QFile style(QStringLiteral(":/help/style.css"));
         if (style.open(QIODevice::ReadOnly))

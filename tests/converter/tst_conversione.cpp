@@ -48,6 +48,7 @@ private slots:
         riga("halves of 16383.75 beyond 16 bits", Meta, {16383.75}, 0, 6);
         riga("wire of N 53.7, D 70, length 37.59", Filo, {53.7, 70, 37.59}, 11.8093);
         riga("wire of a large coil, pi squared 9.8696", Filo, {16000, 1000, 0}, 50265.4713); // not 50265.4825
+        riga("wire of a turn stretched along a metre", Filo, {1, 0.1, 1000}, 1);
         riga("bars 109 and 75 on D 70", InduttanzaBarre, {70, 109, 75}, 210.9308);
         riga("bars with 0.45 D kept as 0.049995", InduttanzaBarre, {0.1111, 2000, 0}, 246.8889); // not 246.8642
         riga("bars with D x 0.45 + length = 0", InduttanzaBarre, {-70, 2, 63}, 0, 11);

@@ -55,10 +55,8 @@ void RandomUser::randomActions()
 {
     QFETCH(QString, locale);
     QRandomGenerator random(20240611);
-    const int rounds = 30;
-    const int actions = 400;
-    int done = 0;
-    int ends = 0;
+    const int rounds = 30, actions = 400;
+    int done = 0, ends = 0;
     for (int round = 0; round < rounds; ++round) {
         WindowTest test(locale);
         for (int step = 0; step < actions && test.ends == 0; ++step, ++done) {

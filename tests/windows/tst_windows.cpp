@@ -258,12 +258,12 @@ void TestWindows::scenario_data()
     row("designer, no turns, window still usable", "it_IT", {"open:Form2", "Spire=0", "CmdCalc", "Spire=100", "CmdCalc"},
         {"box!~Errore di run-time '11':\n\nDivisione per zero\n\nCausa: \"Spire\" vale 0.", "Spaz=0,55"},
         {"box!~Run-time error '11':\n\nDivision by zero\n\nCause: \"Turns\" is 0."});
-    row("designer, 300 mm then 0", "C", {"open:Form2", "DiamSup=300", "CmdCalc", "DiamSup=0", "CmdCalc"},
+    row("designer, 300 mm then 0", "C", {"open:Form2", "DiamSup=300", "CmdCalc", "DiamSup=0", "Cap1=0.5", "Cap2=0", "CmdCalc"},
         {"box!~Errore di run-time '11':\n\nDivisione per zero\n\nCausa: \"Diametro supporto\" vale 0.", "Spaz=0.50",
          "MicroH=0.000", "Freq1=", "Freq2=", "FiloCm=", "Label9=", "Label10=", "Freq1.tip=", "MicroH.tip=", "DiamSup=0"},
         {"box!~Run-time error '11':\n\nDivision by zero\n\nCause: \"Former diameter\" is 0."});
-    row("no diameter and no capacitance: no frequency", "C", {"open:Form2", "DiamSup=0", "Cap1=0", "Cap2=0", "CmdCalc"},
-        {"MicroH=0.000", "Freq1= ", "Freq2= "});
+    row("no diameter: no capacitance, no frequency", "C", {"open:Form2", "DiamSup=0", "Cap1=0", "Cap2=0", "CmdCalc",
+        "Cap2=0.5", "CmdCalc"}, {"boxes=1", "box!~Causa: \"Diametro supporto\" vale 0."}, {"box!~Cause: \"Former diameter\" is 0."});
     row("designer, it_IT 2.200 ambiguous", "it_IT", {"open:Form2", "Cap1=2.200", "CmdCalc"},
         {"box!~si può leggere in due modi: 2200 oppure 2,2.\n\nScrivere \"2200\" per il primo, \"2,2\" per il secondo.",
          "Freq1=", "Cap1=2.200"},
