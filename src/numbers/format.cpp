@@ -78,7 +78,7 @@ Decimal decimalOf(double x)
     if (!std::isfinite(x))
         throw RuntimeError(ErrorNumber::Overflow);
     Decimal d;
-    d.negative = std::signbit(x) && x != 0;
+    d.negative = std::signbit(x); // a zero, -0 too, is written without its sign
     char buffer[64];
     // Fifteen significant digits: d.dddddddddddddde±x
     std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(x));
