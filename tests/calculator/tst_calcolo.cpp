@@ -68,7 +68,6 @@ private slots:
         riga("5 negative length under the root", 5, {"1", "", "", "20", "", "-100"}, us, {""}, "", 0, 5);
         riga("4 N beyond the quantity range", 4, {"", "", "", "20", "1e15", "30"}, us, {""}, "", 0, 6);
     }
-
     void calcolo()
     {
         QFETCH(int, modo); QFETCH(TestiIngresso, testi); QFETCH(QLocale, locale);
@@ -101,7 +100,6 @@ private slots:
         for (int i = 0; i < serie.size(); ++i)
             QTest::addRow("C[%d] = %g pF", i, double(serie[i])) << i << serie[i];
     }
-
     void tabellaC()
     {
         QFETCH(int, indice); QFETCH(float, valore);

@@ -50,7 +50,6 @@ void RandomUser::randomActions_data()
     QTest::newRow("decimal point") << "en_US";
     QTest::newRow("decimal comma") << "it_IT";
 }
-
 void RandomUser::randomActions()
 {
     QFETCH(QString, locale);

@@ -79,7 +79,6 @@ void TestClicks::windowInState_data()
         QTest::addRow("converter's coil sheet, %s", language) << "Form3" << 1 << language;
     }
 }
-
 void TestClicks::windowInState()
 {
     QFETCH(QString, window); QFETCH(int, state); QFETCH(QString, language);
