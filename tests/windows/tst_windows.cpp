@@ -83,9 +83,11 @@ QString observe(WindowTest &test, const QString &check)
         return test.control(name)->toolTip().contains(check.section(u'~', 1)) ? check : test.control(name)->toolTip();
     if (check.contains(QLatin1String(".value=")))
         return key + QAccessible::queryAccessibleInterface(test.control(name))->text(QAccessible::Value);
-    if (check.contains(QLatin1String(".cut="))) {
+    if (check.contains(QLatin1String(".cut="))) { // marked on the side where it is cut: a label's left if aligned right
         const QWidget *mark = test.control(name)->findChild<QWidget *>(QStringLiteral("cutMark"));
-        return key + (mark && mark->isVisibleTo(test.window) ? u'1' : u'0');
+        const auto *label = qobject_cast<QLabel *>(test.control(name));
+        const bool left = mark && mark->geometry().center().x() < test.control(name)->width() / 2;
+        return key + (mark && mark->isVisibleTo(test.window) && left == (label && label->alignment() & Qt::AlignRight) ? u'1' : u'0');
     }
     if (QWidget *result = test.control(name); check.contains(QLatin1String(".hover~"))) { // the tooltip a person sees
         QHelpEvent hover(QEvent::ToolTip, result->rect().center(), result->mapToGlobal(result->rect().center()));
