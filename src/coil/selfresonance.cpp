@@ -44,13 +44,15 @@ std::optional<double> velocityFactor(double lOverD, double kNagaoka, double epsI
     const double b = 1e6 * lOverD / (kLuce * kPi * (cFar + cEnds) * r0);
     const double a = kPi / (2 * vfHelix);
     // z = atan(b / z) / a: z − atan(b/z)/a rises from below zero at 0 through
-    // zero before vfHelix (atan stays under π/2). Bisection, to the last bit.
+    // zero before vfHelix (atan stays under π/2). Bisection, to the last bit:
+    // until no double lies between the two ends.
     double basso = 0, alto = vfHelix;
-    for (int i = 0; i < 200 && alto - basso > 1e-15; ++i) {
+    while (true) {
         const double z = (basso + alto) / 2;
+        if (z == basso || z == alto)
+            return Finite(z);
         (z - std::atan(b / z) / a > 0 ? alto : basso) = z;
     }
-    return Finite((basso + alto) / 2);
 }
 
 } // namespace
