@@ -39,6 +39,8 @@ double DensityKgPerM3(Conductor c);
 double RelativePermittivity(Former f);
 
 // --- Wire gauges -------------------------------------------------------------
+// The gauges each table holds, the thickest first.
+constexpr int kAwgFirst = -3, kAwgLast = 56, kSwgFirst = -6, kSwgLast = 50;
 // Bare wire diameter in mm of an AWG gauge: 0.127 mm · 92^((36 − n)/39), n from
 // −3 (0000) to 56, the ASTM B258 definition of the gauge.
 std::optional<double> AwgDiameterMm(int gauge);

@@ -34,7 +34,7 @@ double RelativePermittivity(Former f)
 
 std::optional<double> AwgDiameterMm(int gauge)
 {
-    if (gauge < -3 || gauge > 56)
+    if (gauge < kAwgFirst || gauge > kAwgLast)
         return std::nullopt;
     return 0.127 * std::pow(92.0, (36.0 - gauge) / 39.0);
 }
@@ -48,10 +48,10 @@ std::optional<double> SwgDiameterMm(int gauge)
         0.036,  0.032,  0.028,  0.024,  0.022,  0.020,  0.018,  0.0164, 0.0148, 0.0136, 0.0124, 0.0116, 0.0108,
         0.0100, 0.0092, 0.0084, 0.0076, 0.0068, 0.0060, 0.0052, 0.0048, 0.0044, 0.0040, 0.0036, 0.0032, 0.0028,
         0.0024, 0.0020, 0.0016, 0.0012, 0.0010};
-    static_assert(std::size(kPollici) == 57);
-    if (gauge < -6 || gauge > 50)
+    static_assert(std::size(kPollici) == kSwgLast - kSwgFirst + 1);
+    if (gauge < kSwgFirst || gauge > kSwgLast)
         return std::nullopt;
-    return kPollici[gauge + 6] * 25.4;
+    return kPollici[gauge - kSwgFirst] * 25.4;
 }
 
 bool WireFitsPitch(const CoilSpec &c)

@@ -69,8 +69,8 @@ LetturaFilo LeggiFilo(const QString &testo, Calibro calibro, const QLocale &loca
         return {{},
                 QCoreApplication::translate("SchedaBobina",
                                             "Il calibro %1 \"%2\" non esiste: scrivere un numero intero da %3 a %4.")
-                    .arg(awg ? QStringLiteral("AWG") : QStringLiteral("SWG"), t, TestoCalibro(awg ? -3 : -6, locale),
-                         locale.toString(awg ? 56 : 50))};
+                    .arg(awg ? QStringLiteral("AWG") : QStringLiteral("SWG"), t,
+                         TestoCalibro(awg ? kAwgFirst : kSwgFirst, locale), locale.toString(awg ? kAwgLast : kSwgLast))};
     return {mm, {}};
 }
 
@@ -85,9 +85,10 @@ QString TestoFilo(double mm, Calibro calibro, const QLocale &locale)
 {
     if (calibro == Calibro::Millimetri)
         return locale.toString(mm, 'f', mm >= 1 ? 2 : 3);
-    const auto diametro = [&](int g) { return calibro == Calibro::Awg ? AwgDiameterMm(g) : SwgDiameterMm(g); };
+    const bool awg = calibro == Calibro::Awg;
+    const auto diametro = [&](int g) { return awg ? AwgDiameterMm(g) : SwgDiameterMm(g); };
     std::optional<int> vicino;
-    for (int g = -6; g <= 56; ++g)
+    for (int g = awg ? kAwgFirst : kSwgFirst; g <= (awg ? kAwgLast : kSwgLast); ++g)
         if (const auto d = diametro(g); d && (!vicino || std::abs(*d - mm) < std::abs(*diametro(*vicino) - mm)))
             vicino = g;
     return vicino ? TestoCalibro(*vicino, locale) : QString();

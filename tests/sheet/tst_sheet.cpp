@@ -44,7 +44,7 @@ void TestSheet::wire_data()
     row("AWG 4/0", "C", "4/0", 1, 11.684, "4/0");              row("AWG 0", "C", "0", 1, 8.251, "0");
     row("AWG 57", "C", "57", 1, 0, "AWG \"57\" non esiste: scrivere un numero intero da 4/0 a 56.");
     row("AWG 5/0", "C", "5/0", 1, 0, "5/0");                   row("AWG 18.5", "C", "18.5", 1, 0, "18.5");
-    row("SWG 7/0", "C", "7/0", 2, 12.7, "7/0");
+    row("SWG 7/0", "C", "7/0", 2, 12.7, "7/0");                row("AWG 56", "C", "56", 1, 0.0124, "56");
     row("SWG 51", "C", "51", 2, 0, "SWG \"51\" non esiste: scrivere un numero intero da 7/0 a 50.");
 }
 void TestSheet::wire()
