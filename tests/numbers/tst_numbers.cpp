@@ -190,6 +190,7 @@ void TestNumbers::readFieldNumber_data()
     }
     QTest::newRow("fr_FR space as group") << QLocale(QLocale::French, QLocale::France) << "1 234,5" << 1234.5;
     QTest::newRow("sv_SE its own minus") << QLocale(QLocale::Swedish, QLocale::Sweden) << "\u22122,5" << -2.5;
+    QTest::newRow("sv_SE the keyboard's minus") << QLocale(QLocale::Swedish, QLocale::Sweden) << "-2,5" << -2.5;
 }
 void TestNumbers::readFieldNumber()
 {
@@ -232,7 +233,7 @@ void TestNumbers::format_data()
         {"##0.00", 9.999, "10.00", true},    {"#,##0.0", 999.96, "1,000.0", true},   {"###", 0.4, "", true},
         {"###", -0.4, "", true},             {"##0.00", -0.001, "0.00", true},       {"##0.0", 0.15, "0.2", true},
         {"##0.00", 2.675, "2.68", true},     {"#,##0.000", 1.0005, "1.001", true},   {"##0.000", 1e-20, "0.000", true},
-        {"#,##0.000", 1.00049999999999, "1.000", false}, {"###", 1e20, "100000000000000000000", false},
+        {"#,##0.000", 1.00049999999999, "1.000", false}, {"###", 1e20, "100000000000000000000", false}, {"000.0", 5, "005.0", true},
     };
     for (const QLocale &locale : {kC, kEn, kIt}) {
         const auto add = [&](const char *pattern, double value, const char *text, bool quantity) {

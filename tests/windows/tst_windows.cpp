@@ -170,7 +170,7 @@ void TestWindows::scenario_data()
          "Label2.ink=#000000", "Label2.colour=#ffe0c0"},
         {"Risultato=Frequency MHz"});
     row("mode 7 fills the schematic", "it_IT", {"open:Form1", "Cmd7", "Text3=7", "CmdKalc"},
-        {"SEO=8,3", "LblC1=390,0", "LblC2=390,0", "LblFT=1,893", "LblFT?", "Image3?", "Image1!"});
+        {"SEO=8,3", "LblC1=390,0", "LblC2=390,0", "LblFT=1,893", "LblFT?", "LblC1?", "LblC2?", "Image3?", "Image1!"});
     row("mode 4 note", "C", {"open:Form1", "Cmd4", "Text4=20", "Text5=20", "Text6=20", "CmdKalc"},
         {"SEO=5.517", "SEO.tip~Valore mostrato (formula classica): 5.517 µH", "Text1!", "Text4?"},
         {"SEO.tip~Value shown (classic formula): 5.517 µH"});
