@@ -98,7 +98,7 @@ void TestClicks::windowInState()
         test.click(QStringLiteral("CmdScheda"));
         QVERIFY(form = WindowTest::sheet());
     }
-    QVERIFY(QTest::qWaitForWindowExposed(form));
+    QVERIFY(QTest::qWaitForWindowExposed(form) && form->windowIcon().pixmap(32).size() == QSize(32, 32)); // its icon drawn
     // Every window opens in the middle of the screen; the sheet beside its own.
     QVERIFY(sheet
             || (QRect(form->pos(), form->size()).center() - form->screen()->availableGeometry().center()).manhattanLength() <= 2);
