@@ -98,7 +98,7 @@ void SchedaBobina::Form_Load()
     const double filo = impostazioni.value(kFilo).toDouble(&letto);
     ui->TextFilo->setText(TestoFilo(letto && filo > 0 ? filo : kFiloIniziale, Calibro(m_calibro)));
     const double frequenza = impostazioni.value(kFrequenza).toDouble(&letto);
-    ui->TextFrequenza->setText(letto && frequenza > 0 ? QLocale().toString(frequenza) : QString());
+    ui->TextFrequenza->setText(letto ? QLocale().toString(frequenza) : QString()); // one not above zero is warned of
     Aggiorna();
 }
 

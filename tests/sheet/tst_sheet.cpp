@@ -167,6 +167,7 @@ void TestSheet::followsTheConverter()
     test.click(QStringLiteral("CmdScheda"));
     const auto coil = [] { return WindowTest::sheet()->findChild<QLabel *>(QStringLiteral("LabelBobina"))->text(); };
     QCOMPARE(coil(), QStringLiteral("Ø 70 mm, lunghezza 37,66 mm, 53,80 spire, passo 0,700 mm"));
+    QCOMPARE(DescriviBobina({10, 1, 1, {}}), QStringLiteral("Ø 10 mm, lunghezza 1 mm, 1 spire, passo 1,000 mm"));
     test.click(QStringLiteral("VScroll1"), 1);
     QVERIFY(coil().startsWith(QStringLiteral("Ø 70 mm, lunghezza 37,50 mm, 54,50 spire")));
     test.window = WindowTest::sheet();
