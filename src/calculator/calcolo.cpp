@@ -52,13 +52,6 @@ EsitoCalcolo rifiuto(const QString &text)
     return esito;
 }
 
-double valoreC(const TabellaValoriC &ValoriC, int index)
-{
-    if (index < 0 || index >= static_cast<int>(ValoriC.size()))
-        throw RuntimeError(ErrorNumber::SubscriptOutOfRange);
-    return static_cast<double>(ValoriC[static_cast<std::size_t>(index)]);
-}
-
 // L = 25330 / (C × f²), the inductance resonating with C at f (f² first).
 Quantity induttanzaRisonante(Quantity f, Quantity C)
 {
@@ -98,9 +91,10 @@ Quantity ValoreStandard(Quantity C, const TabellaValoriC &ValoriC)
     // The quantity's value against the single-precision entry widened to
     // double: entries such as 3.3 are held just below their decimal value, so a
     // C of exactly 3.3 moves up to 3.9.
-    for (int i = 47; i >= 1; --i) {
-        if (FromQuantity(C) > valoreC(ValoriC, i))
-            return ToQuantity(valoreC(ValoriC, i + 1));
+    // From the 47th entry down, so the next one up is always in the table.
+    for (std::size_t i = 47; i >= 1; --i) {
+        if (FromQuantity(C) > static_cast<double>(ValoriC[i]))
+            return ToQuantity(static_cast<double>(ValoriC[i + 1]));
     }
     return C;
 }
