@@ -21,8 +21,6 @@ const QLocale kC = QLocale::c(), kEn(QLocale::English, QLocale::UnitedStates), k
 
 Quantity q(qint64 tenThousandths) { return Quantity::fromRaw(tenThousandths); }
 
-template<typename Body> int errorOf(Body body) // the run-time error number the body raised, 0 for none
-{ try { body(); } catch (const RuntimeError &e) { return e.code(); } return 0; }
 // A number as the locale writes it, from the way C and en_US write it: it_IT swaps the two separators.
 QString under(const QLocale &locale, QString text)
 {

@@ -6,6 +6,7 @@
 #include "common/columns.h"
 #include "common/windowtest.h"
 #include "numbers/val.h"
+#include "toolkit/definition.h"
 #include "toolkit/helpviewer.h"
 
 #include <QAccessible>
@@ -18,7 +19,7 @@ class TestWindows : public QObject
 {
     Q_OBJECT
 private slots:
-    void scenario_data(); void scenario(); void language();
+    void scenario_data(); void scenario(); void language(); void barValues();
 };
 
 namespace {
@@ -347,6 +348,14 @@ void TestWindows::language()
     for (const char *asked : {"its", "en", "en-IT"})
         QCOMPARE(LanguageOf({asked, "it"}), Language::English);
     QCOMPARE(LanguageOf({}), Language::English);
+}
+// A bar takes 0 to 32767, as the program's bars always have; outside, run-time error 380.
+void TestWindows::barValues()
+{
+    QScrollBar bar;
+    bar.setMaximum(40000);
+    for (const int value : {0, 32767, -1, 32768})
+        QCOMPARE(errorOf([&] { SetScrollValue(&bar, value); QCOMPARE(bar.value(), value); }), value < 0 || value > 32767 ? 380 : 0);
 }
 
 QTEST_MAIN(TestWindows)
