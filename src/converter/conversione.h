@@ -12,17 +12,6 @@
 // A search gives up after this many passes; no real coil comes near it.
 inline constexpr int kMaxSearchPasses = 10000;
 
-// One pass of the search for the new turns: what the pass left in the turns,
-// the coil length and the new inductance.
-struct SearchPass
-{
-    Quantity turns;
-    Quantity length;
-    Quantity inductance;
-
-    friend bool operator==(const SearchPass &, const SearchPass &) = default;
-};
-
 // 0.45 × D, stored as a quantity: the diameter's share of the coil formula's
 // denominator, mm.
 Quantity DiameterTerm(Quantity diameter);

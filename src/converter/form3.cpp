@@ -248,7 +248,7 @@ void Form3::Converti(const std::array<double, 5> &letti, QLineEdit *&causa)
     // notifications recompute the labels from the bars at once.
     causa = ui->TextDIA2;
     m_hasConversion = true;
-    m_passes.clear();
+    m_passi = 0;
     m_searching = true;
     const auto searchDone = qScopeGuard([this] { m_searching = false; });
     for (int pass = 1;; ++pass) {
@@ -265,7 +265,7 @@ void Form3::Converti(const std::array<double, 5> &letti, QLineEdit *&causa)
         SetScrollValue(ui->VScroll2, Halves(LUN[2]));
         IND[2] = CoilInductance(SPI[2], DIA[2], LUN[2]);
         Scrivi(ui->LabelIND2, Format(IND[2], QStringLiteral("#,##0.000")));
-        m_passes.append({SPI[2], LUN[2], IND[2]});
+        ++m_passi;
         if (IND[2] >= IND[1]) {
             // Only the pass that reaches the inductance stays on the screen, so
             // only its coil gets the accuracy note, and the sheet.

@@ -10,7 +10,6 @@
 #include "toolkit/formbase.h"
 #include "numbers/quantity.h"
 
-#include <QList>
 #include <QSet>
 
 class QLabel;
@@ -36,8 +35,8 @@ public:
     // The window state the conversions leave behind; index 1 is the departure
     // coil, 2 the new one (index 0 is not used).
     const std::array<Quantity, 3> &Induttanze() const { return IND; }
-    // How the last search went, pass by pass.
-    const QList<SearchPass> &UltimaRicerca() const { return m_passes; }
+    // How many passes the last search took.
+    int PassiUltimaRicerca() const { return m_passi; }
 
 protected:
     void SetupWindow(QWidget *window) override;
@@ -76,7 +75,7 @@ private:
     bool m_hasConversion = false;
     // True while the search runs: the bars it writes recompute the labels, not the note.
     bool m_searching = false;
-    QList<SearchPass> m_passes;
+    int m_passi = 0;
     QSet<QWidget *> m_scritti;
     // The new coil on show, turns and length in mm: the search's pass that
     // reached the inductance, or the bars once they are moved.

@@ -63,32 +63,32 @@ void TestSheet::wire()
 
 void TestSheet::text_data()
 {
-    // wire: mm, 0 not known; lines: each matches a whole line of the text
-    columns<QString, double, double, QList<double>, QStringList>("locale", "wire", "diameter", "mhz", "lines");
+    // wire: mm, 0 not known; size: D, length, turns; lines: each matches a whole line of the text
+    columns<QString, double, QList<double>, QList<double>, QStringList>("locale", "wire", "size", "mhz", "lines");
     // The designer's first coil: 110 turns on 40 mm over 55 mm; A, B ... stand for the captions.
-    const QList<double> two{0.512, 1.652};
-    QTest::newRow("designer coil") << "it_IT" << 0.4 << 40.0 << two << QStringList{
+    const QList<double> two{0.512, 1.652}, designer{40, 55, 110};
+    QTest::newRow("designer coil") << "it_IT" << 0.4 << designer << two << QStringList{
         "Scheda della bobina \\(.*10:30.*\\)", "Bobina: Ø 40 mm, lunghezza 55 mm, 110 spire, passo 0,500 mm",
         "A: 265,21 µH", "B: 261,83 µH", "C: 264,58 µH", "D: 13,96 m", "E: 15,6 g", "F: 1,92 Ω", "G: 1,89 pF · 1,35 pF",
         "H: 9,778 MHz", "I:", "    0,512 MHz: 92,4 µm", "    1,652 MHz: 51,4 µm", "J:", "    0,512 MHz: 7,73 Ω",
         "    1,652 MHz: 12,8 Ω", "    0,512 MHz: 110", "    1,652 MHz: 209", "L:", "    0,512 MHz: 265,17 µH",
         "    1,652 MHz: 270,97 µH"};
-    QTest::newRow("wire over the pitch") << "en_US" << 1.0 << 40.0 << QList<double>{7.1} << QStringList{
+    QTest::newRow("wire over the pitch") << "en_US" << 1.0 << designer << QList<double>{7.1} << QStringList{
         "A: 265.21 µH", "I: 7.100 MHz: \\d+.\\d+ µm", "Avvisi:",
         "- Il filo \\(1.000 mm\\) non sta nel passo \\(0.500 mm\\): le spire si sovrapporrebbero.*"};
-    QTest::newRow("no wire: the wire's figures empty") << "it_IT" << 0.0 << 40.0 << two
+    QTest::newRow("no wire: the wire's figures empty") << "it_IT" << 0.0 << designer << two
                                                         << QStringList{"A: 265,21 µH", "C:", "D:", "H:", "I:", "L:"};
-    QTest::newRow("no frequency, a millimetre across") << "it_IT" << 0.4 << 1.0 << QList<double>{} << QStringList{"D: \\d+,\\d+ m", "I:", "K:"};
-    QTest::newRow("past the sheet's range") << "it_IT" << 0.4 << 40.0 << QList<double>{1000}
+    QTest::newRow("no frequency, one turn a millimetre each way") << "it_IT" << 0.4 << QList<double>{1, 1, 1} << QList<double>{} << QStringList{"D: \\d+,\\d+ m", "I:", "K:"};
+    QTest::newRow("past the sheet's range") << "it_IT" << 0.4 << designer << QList<double>{1000}
                                              << QStringList{"- A 1.000,000 MHz la bobina è troppo vicina .*"};
-    QTest::newRow("no coil") << "C" << 0.4 << 0.0 << two << QStringList{"A:", "B:", "C:", "- La bobina della finestra .*"};
+    QTest::newRow("no coil") << "C" << 0.4 << QList<double>{0, 55, 110} << two << QStringList{"A:", "B:", "C:", "- La bobina della finestra .*"};
 }
 void TestSheet::text()
 {
-    QFETCH(QString, locale); QFETCH(double, wire); QFETCH(double, diameter); QFETCH(QList<double>, mhz);
+    QFETCH(QString, locale); QFETCH(double, wire); QFETCH(QList<double>, size); QFETCH(QList<double>, mhz);
     QFETCH(QStringList, lines);
     const QLocale l(locale);
-    const BobinaSeguita coil{diameter, 55, 110, {}};
+    const BobinaSeguita coil{size[0], size[1], size[2], {}};
     const Scheda sheet = CalcolaScheda(coil, wire > 0 ? std::optional(wire) : std::nullopt, Conductor::Copper,
                                        Former::Air, mhz, l);
     QList<RigaScheda> rows;
@@ -100,12 +100,7 @@ void TestSheet::text()
         QVERIFY2(!text.split(u'\n').filter(QRegularExpression(u'^' + line + u'$')).isEmpty(), qPrintable(line + u'\n' + text));
 }
 
-void TestSheet::followsTheDesigner_data()
-{
-    QTest::addColumn<bool>("key");
-    QTest::newRow("Scheda bobina button") << false; QTest::newRow("F2") << true;
-}
-
+void TestSheet::followsTheDesigner_data() { columns<bool>("key"); QTest::newRow("Scheda bobina button") << false; QTest::newRow("F2") << true; }
 // Opened from the designer, the sheet takes each step of the turns at once and closes with the designer.
 void TestSheet::followsTheDesigner()
 {
