@@ -169,6 +169,8 @@ void TestSheet::followsTheConverter()
     test.click(QStringLiteral("CmdCopia")); // the text as the sheet shows it, the converter's frequency none
     QVERIFY(QGuiApplication::clipboard()->text().contains(
         QStringLiteral("\nFilo nudo: 0,400 mm\nConduttore: rame\nSupporto: aria\nFrequenza MHz: nessuna\n")));
+    QTest::keyClick(test.window, Qt::Key_F1); // the converter's help, where it speaks of the sheet
+    QCOMPARE(HelpWindow()->property("source").toUrl().toString(), QStringLiteral("qrc:/help/convertitore.html#scheda"));
     QTest::keyClick(test.window, Qt::Key_Escape);
     QVERIFY(!WindowTest::sheet());
 }
