@@ -58,9 +58,8 @@ std::pair<QRect, int> captionRoom(const QWidget *control, QString &text)
 }
 
 // Captions the Italian program has always shown cut off, kept as they are.
-const QStringList kItalianAsEver = {
-    "Form2/Label3", // "Filo occorrente esclusi terminali": its second line has always lost its lowest pixel row
-};
+// Form2/Label3, "Filo occorrente esclusi terminali": its second line has always lost its lowest pixel row.
+const QStringList kItalianAsEver = {"Form2/Label3"};
 
 } // namespace
 
