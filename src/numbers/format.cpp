@@ -4,6 +4,7 @@
 #include "numbers/quantity.h"
 #include "numbers/runtimeerror.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -135,8 +136,8 @@ QString render(Decimal d, const QString &pattern, const QLocale &locale)
     const std::size_t firstSignificant = integer.find_first_not_of('0');
     integer = firstSignificant == std::string::npos ? std::string() : integer.substr(firstSignificant);
     const bool zero = integer.empty() && fraction.find_first_not_of('0') == std::string::npos;
-    if (static_cast<int>(integer.size()) < p.minIntegerDigits)
-        integer.insert(0, static_cast<std::size_t>(p.minIntegerDigits) - integer.size(), '0');
+    const int missing = p.minIntegerDigits - static_cast<int>(integer.size()); // the picture's leading zeros
+    integer.insert(0, static_cast<std::size_t>(std::max(missing, 0)), '0');
 
     QString out;
     if (d.negative && !zero)
