@@ -289,9 +289,9 @@ void TestWindows::scenario_data()
         {"SEO=25.330.000.000,000", "SEO.cut=1", "SEO.hover~25.330.000.000,000"});
     row("a long label result", "C", {"open:Form2", "Spire=500", "DiamSup=99999", "CmdCalc"},
         {"MicroH=55,487,181.655", "MicroH.cut=1", "MicroH.hover~55,487,181.655\n\n", "Spaz.cut=0"});
-    row("new diameter 0 refused", "it_IT", {"open:Form3", "TextDIA2=0", "Command1"},
+    row("a new diameter of 1 is one, 0 is refused", "it_IT", {"open:Form3", "TextDIA2=1", "Command1", "TextDIA2=0", "Command1"},
         {"box~\"Diametro mm (Nuovi dati)\" il testo \"0\" non va bene: il nuovo diametro deve essere maggiore di zero",
-         "passes=0", "TextIND=202.547"}, {"box~\"Diameter mm (New coil)\" the text \"0\" will not do: the new diameter"});
+         "passes=2", "TextIND=204,546", "boxes=2"}, {"box~\"Diameter mm (New coil)\" the text \"0\" will not do: the new diameter"});
     row("empty turns refused", "C", {"open:Form3", "TextSPI=", "Command1"},
         {"box~\"Spire (Dati di partenza)\" il testo \"\" non va bene: con 0 spire", "passes=0"},
         {"box~\"Turns (Original coil)\" the text \"\" will not do: with 0 turns"});
