@@ -45,11 +45,11 @@ std::optional<double> velocityFactor(double lOverD, double kNagaoka, double epsI
     const double a = kPi / (2 * vfHelix);
     // z = atan(b / z) / a: z − atan(b/z)/a rises from below zero at 0 through
     // zero before vfHelix (atan stays under π/2). Bisection, to the last bit:
-    // until no double lies between the two ends.
+    // until no double lies between the two ends (a NaN, never met, ends it too).
     double basso = 0, alto = vfHelix;
     while (true) {
         const double z = (basso + alto) / 2;
-        if (z == basso || z == alto)
+        if (!(z > basso && z < alto))
             return Finite(z);
         (z - std::atan(b / z) / a > 0 ? alto : basso) = z;
     }
