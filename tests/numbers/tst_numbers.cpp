@@ -255,7 +255,7 @@ void TestNumbers::formatLocale_data()
 {
     columns<QLocale, double, QString>("locale", "value", "expected");
     const struct { double value; const char *expected; } rows[] = {
-        {40, "40"}, {40.5, "40.5"}, {0.1 + 0.2, "0.3"}, {55.0 / 111 * 112, "55.4954954954955"}, {12345.5, "12345.5"},
+        {40, "40"}, {1, "1"}, {-0.0, "0"}, {40.5, "40.5"}, {0.1 + 0.2, "0.3"}, {55.0 / 111 * 112, "55.4954954954955"}, {12345.5, "12345.5"},
         {-0.25, "-0.25"}, {0, "0"}, {-0.0, "0"},
     };
     for (const QLocale &locale : {kC, kEn, kIt})
