@@ -85,8 +85,7 @@ void TestSheet::text_data()
 }
 void TestSheet::text()
 {
-    QFETCH(QString, locale); QFETCH(double, wire); QFETCH(QList<double>, size); QFETCH(QList<double>, mhz);
-    QFETCH(QStringList, lines);
+    QFETCH(QString, locale); QFETCH(double, wire); QFETCH(QList<double>, size); QFETCH(QList<double>, mhz); QFETCH(QStringList, lines);
     const QLocale l(locale);
     const BobinaSeguita coil{size[0], size[1], size[2], {}};
     const Scheda sheet = CalcolaScheda(coil, wire > 0 ? std::optional(wire) : std::nullopt, Conductor::Copper,
@@ -179,6 +178,7 @@ void TestSheet::followsTheConverter()
 // What the user chose comes back in the next run, under another locale too.
 void TestSheet::remembersItsInputs()
 {
+    QSettings().setValue(QStringLiteral("SchedaBobina/calibro"), 7); // a unit not in the list: millimetres
     for (const char *locale : {"it_IT", "en_US"}) {
         WindowTest test(QString::fromLatin1(locale));
         test.open(QStringLiteral("Form2"));
