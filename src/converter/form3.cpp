@@ -243,9 +243,9 @@ void Form3::Converti(const std::array<double, 5> &letti, QLineEdit *&causa)
     }
 
     // The search: each pass solves the coil formula for the turns with the
-    // length estimate of the pass before (none before the first), until the new inductance reaches the
-    // departure one. The bars are written inside the pass and their change
-    // notifications recompute the labels from the bars at once.
+    // length estimate of the pass before (none before the first), until the
+    // new inductance reaches the departure one. The bars are written inside the
+    // pass and their change notifications recompute the labels from the bars at once.
     causa = ui->TextDIA2;
     m_hasConversion = true;
     m_passi = 0;

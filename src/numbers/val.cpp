@@ -85,7 +85,7 @@ double decimalNumber(const std::string &s, std::size_t &end)
     end = 0;
     if (!mantissaDigits)
         return 0;
-    if ((s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
+    if (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D') {
         std::size_t j = i + 1;
         std::string exponent = "e";
         if (s[j] == '+' || s[j] == '-')
