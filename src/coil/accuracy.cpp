@@ -53,7 +53,7 @@ std::optional<double> ClassicDeviationPercent(double diameter, double length)
     // coil alike, so one turn on the given coil tells the whole story.
     const std::optional<double> classic = ClassicInductance(diameter, length, 1);
     const std::optional<double> sheet = CurrentSheetInductance(diameter, length, 1);
-    if (!classic || !sheet || !PositiveFinite(*sheet))
+    if (!classic || !sheet)
         return std::nullopt;
     return (*classic / *sheet - 1) * 100;
 }
@@ -64,7 +64,7 @@ QString AccuracyNote(double shownMicroH, double diameterMm, double lengthMm, dou
     // The current sheet refuses a coil that is not positive and finite, and
     // a shape outside its range, so ℓ/D is finite below.
     const std::optional<double> sheet = CurrentSheetInductance(diameterMm, lengthMm, turns);
-    if (!PositiveFinite(shownMicroH) || !sheet || !PositiveFinite(*sheet))
+    if (!PositiveFinite(shownMicroH) || !sheet)
         return QString();
     const double percent = (shownMicroH / *sheet - 1) * 100;
     const double ratio = lengthMm / diameterMm;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "coil/currentsheet.h"
 
+#include "coil/sheetmath.h"
+
 #include <cmath>
 #include <numbers>
 
@@ -27,12 +29,11 @@ std::optional<double> NagaokaCoefficient(double diameter, double length)
 std::optional<double> CurrentSheetInductance(double diameterMm, double lengthMm, double turns)
 {
     const std::optional<double> kn = NagaokaCoefficient(diameterMm, lengthMm);
-    if (!kn || !(turns > 0) || !std::isfinite(turns))
+    if (!kn || !(turns > 0))
         return std::nullopt;
     // μ0 = 4π·10⁻⁷ H/m; with D and ℓ in mm and L in µH the constants fold into 10⁻⁴ π².
     constexpr double pi2 = std::numbers::pi * std::numbers::pi;
     const double value = 1e-4 * pi2 * turns * turns * diameterMm * diameterMm / lengthMm * *kn;
-    if (!std::isfinite(value))
-        return std::nullopt;
-    return value;
+    // Infinite turns give no figure, nor too few to tell from none.
+    return Finite(value);
 }

@@ -28,13 +28,12 @@ static_assert(kMedhurst[0].ratio == kMedhurstMinRatio && std::end(kMedhurst)[-1]
 // f² · L · C = 25330 with f in MHz, L in µH and C in pF (10⁶ / 4π²).
 constexpr double kRisonanza = 25330;
 
-// The resonance of L µH with C pF in MHz: √(25330 / (L · C)).
+// The resonance of L µH with C pF in MHz: √(25330 / (L · C)). With C above
+// zero, an L that is not (zero, negative, infinite or no number) gives no
+// finite frequency above zero either.
 std::optional<double> risonanza(double microH, double pf)
 {
-    const double f = std::sqrt(kRisonanza / (microH * pf));
-    if (!PositiveFinite(microH) || !PositiveFinite(pf) || !PositiveFinite(f))
-        return std::nullopt;
-    return f;
+    return Finite(std::sqrt(kRisonanza / (microH * pf)));
 }
 
 // A capacitance as the user would write it: no decimals when whole, otherwise

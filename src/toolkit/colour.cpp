@@ -11,9 +11,7 @@ std::uint32_t ParseColour(const QString &text)
         hex.chop(1);
     if (hex.startsWith(QStringLiteral("&H"), Qt::CaseInsensitive))
         hex = hex.mid(2);
-    bool ok = false;
-    const std::uint32_t value = hex.toUInt(&ok, 16);
-    return ok ? value : 0;
+    return hex.toUInt(nullptr, 16); // 0, black, when it is no number
 }
 
 QColor ColourFromValue(std::uint32_t value, const QPalette &palette)

@@ -23,23 +23,27 @@ QString TextOf(const QWidget *result)
 }
 
 // The room a text has, and the side on which the part that does not fit goes.
-QRect TextRoom(const QWidget *result, bool &cutOnLeft)
+struct Room {
+    QRect rect;
+    bool cutOnLeft;
+};
+
+Room TextRoom(const QWidget *result)
 {
-    cutOnLeft = false;
     if (const auto *field = qobject_cast<const QLineEdit *>(result)) {
         QStyleOptionFrame option;
         option.initFrom(field);
         option.lineWidth = field->hasFrame() ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field) : 0;
         const QMargins margins = field->textMargins();
         // The field keeps two pixels on each side of its text.
-        return field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field)
-            .marginsRemoved(margins)
-            .adjusted(2, 0, -2, 0);
+        return {field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field)
+                    .marginsRemoved(margins)
+                    .adjusted(2, 0, -2, 0),
+                false};
     }
     const auto *label = static_cast<const QLabel *>(result);
-    cutOnLeft = label->alignment() & Qt::AlignRight;
     const int margin = label->margin();
-    return label->contentsRect().adjusted(margin, margin, -margin, -margin);
+    return {label->contentsRect().adjusted(margin, margin, -margin, -margin), bool(label->alignment() & Qt::AlignRight)};
 }
 
 class CutMarker : public QObject
@@ -93,8 +97,7 @@ public:
                              result->palette().color(qobject_cast<QLineEdit *>(result) ? QPalette::Base : QPalette::Window));
             mark->setPalette(palette);
         }
-        bool cutOnLeft = false;
-        const QRect room = TextRoom(result, cutOnLeft);
+        const auto [room, cutOnLeft] = TextRoom(result);
         // The mark covers the edge from the last whole character that still
         // fits beside it, so no half character shows.
         const QFontMetrics metrics = result->fontMetrics();
@@ -118,9 +121,7 @@ public:
 
 bool IsCut(const QWidget *result)
 {
-    bool cutOnLeft = false;
-    const QRect room = TextRoom(result, cutOnLeft);
-    return result->fontMetrics().horizontalAdvance(TextOf(result)) > room.width();
+    return result->fontMetrics().horizontalAdvance(TextOf(result)) > TextRoom(result).rect.width();
 }
 
 void MarkCutResults(std::initializer_list<QWidget *> results)

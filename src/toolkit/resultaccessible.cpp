@@ -45,9 +45,5 @@ QAccessibleInterface *resultLabelFactory(const QString &className, QObject *obje
 
 void InstallResultAccessibility()
 {
-    static bool installed = false;
-    if (installed)
-        return;
-    installed = true;
-    QAccessible::installFactory(resultLabelFactory);
+    QAccessible::installFactory(resultLabelFactory); // once: Qt keeps a factory only once
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/svgicon.h"
 
-#include <QHash>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
@@ -26,18 +25,13 @@ public:
 
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {
-        const quint64 key = (quint64(size.width()) << 32) | quint64(size.height());
-        auto it = m_pixmaps.find(key);
-        if (it == m_pixmaps.end()) {
-            QPixmap picture(size);
-            picture.fill(Qt::transparent);
-            QPainter painter(&picture);
-            painter.setRenderHint(QPainter::Antialiasing);
-            paint(&painter, QRect(QPoint(0, 0), size), mode, state);
-            painter.end();
-            it = m_pixmaps.insert(key, picture);
-        }
-        return it.value();
+        QPixmap picture(size);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        paint(&painter, picture.rect(), mode, state);
+        painter.end();
+        return picture;
     }
 
 private:
@@ -50,7 +44,6 @@ private:
 
     QString m_source;
     std::unique_ptr<QSvgRenderer> m_renderer;
-    QHash<quint64, QPixmap> m_pixmaps;
 };
 
 } // namespace

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // An icon drawn from an SVG picture in the resources, read only when a size of
-// it is first asked for and rendered once per size.
+// it is first asked for and drawn afresh at every size asked for.
 #pragma once
 
 #include <QIcon>

@@ -54,7 +54,8 @@ void TestCoil::inductance_data()
     QTest::newRow("D 100, l 10, 2 turns") << 100.0 << 10.0 << 2.0 << 0.80259 << 40.0 / 55 << true;
     const struct { const char *name; double d, l, n; bool shape; } refused[] = {
         {"zero diameter", 0, 20, 10, false}, {"NaN diameter", kNaN, 20, 10, false}, {"infinite length", 20, kInf, 10, false},
-        {"zero turns", 20, 20, 0, true},     {"negative turns", 20, 20, -10, true}, {"NaN turns", 20, 20, kNaN, true}};
+        {"zero turns", 20, 20, 0, true},     {"negative turns", 20, 20, -10, true}, {"NaN turns", 20, 20, kNaN, true},
+        {"too few turns to count", 20, 20, 1e-200, true}};
     for (const auto &r : refused)
         QTest::newRow(r.name) << r.d << r.l << r.n << kNaN << kNaN << r.shape;
 }
