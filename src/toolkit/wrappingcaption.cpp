@@ -43,19 +43,6 @@ QString WrappingButton::caption() const
     return text;
 }
 
-QSize WrappingButton::sizeHint() const
-{
-    // Wide enough for the longest word, tall enough for the lines it wraps into.
-    const QFontMetrics metrics(font());
-    int widest = 0;
-    for (const QString &word : caption().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
-        widest = qMax(widest, metrics.horizontalAdvance(word));
-    const QRect lines = metrics.boundingRect(QRect(0, 0, widest, 0), kButtonText, caption());
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    return style()->sizeFromContents(QStyle::CT_PushButton, &option, lines.size(), this);
-}
-
 void WrappingButton::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);
@@ -88,9 +75,8 @@ void WrappingCheckBox::paintEvent(QPaintEvent *)
     indicator.rect = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
     painter.drawPrimitive(QStyle::PE_IndicatorCheckBox, indicator);
 
-    const int spacing = style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this);
-    QRect text = rect();
-    text.setLeft(indicator.rect.right() + 1 + spacing);
+    // The caption takes the rest of the width, past the square and its spacing.
+    const QRect text = style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this);
     drawCaption(painter, this, text, kCheckBoxText, option.palette, caption, QPalette::WindowText);
 
     if (hasFocus()) {

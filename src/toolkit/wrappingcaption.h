@@ -22,8 +22,6 @@ public:
     bool lineBreakAtBlanks() const { return m_lineBreakAtBlanks; }
     void setLineBreakAtBlanks(bool on);
 
-    QSize sizeHint() const override;
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 
