@@ -20,7 +20,7 @@ class TestCoil : public QObject
     Q_OBJECT
 private slots:
     void shape_data(); void shape(); void inductance_data(); void inductance(); void accuracyNote_data(); void accuracyNote();
-    void selfCapacitance_data(); void selfCapacitance(); void selfNote_data(); void selfNote(); void gauges_data(); void gauges();
+    void selfCapacitance_data(); void selfCapacitance(); void selfNote_data(); void selfNote(); void selfFigures(); void gauges_data(); void gauges();
     void proximityTable(); void rosaH(); void wire_data(); void wire(); void roundWire_data(); void roundWire(); void skinAndProximity_data();
     void skinAndProximity(); void selfResonance_data(); void selfResonance(); void knightCapacitance_data(); void knightCapacitance();
     void refused_data(); void refused();
@@ -150,6 +150,11 @@ void TestCoil::selfNote()
         QCOMPARE(note[3], "Attenzione: la frequenza supera un terzo della risonanza propria: qui la bobina non si comporta "
                           "più come un'induttanza pura.");
     QCOMPARE(SelfCapacitanceLine(l / lOverD, l, locale), "Capacità propria (Medhurst): " + t[0] + " pF");
+}
+void TestCoil::selfFigures() // a self-resonance to three figures, from GHz down to kHz
+{
+    for (const auto &[d, l, n, figure] : std::initializer_list<std::tuple<double, double, double, QString>>{{2, 2, 2, "\\d\\.\\d{3}"}, {1e3, 2e3, 2e3, "0,0\\d\\d"}})
+        QVERIFY2(SelfCapacitanceNote(1, 1, d, l, n, kIt).contains(QRegularExpression("propria della bobina: " + figure + " MHz")), qPrintable(SelfCapacitanceNote(1, 1, d, l, n, kIt)));
 }
 // Bare diameters in mm as ASTM B258 (AWG) and the metric tables of the Imperial Standard Wire Gauge of 1883 (SWG,
 // every gauge from 7/0 to 50) publish them.
