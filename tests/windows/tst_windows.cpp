@@ -85,11 +85,15 @@ QString observe(WindowTest &test, const QString &check)
         return test.control(name)->toolTip().contains(check.section(u'~', 1)) ? check : test.control(name)->toolTip();
     if (check.contains(QLatin1String(".value=")))
         return key + QAccessible::queryAccessibleInterface(test.control(name))->text(QAccessible::Value);
-    if (check.contains(QLatin1String(".cut="))) { // marked on the side where it is cut: a label's left if aligned right
-        const QWidget *mark = test.control(name)->findChild<QWidget *>(QStringLiteral("cutMark"));
-        const auto *label = qobject_cast<QLabel *>(test.control(name));
-        const bool left = mark && mark->geometry().center().x() < test.control(name)->width() / 2;
-        return key + (mark && mark->isVisibleTo(test.window) && left == (label && label->alignment() & Qt::AlignRight) ? u'1' : u'0');
+    if (QWidget *result = test.control(name); check.contains(QLatin1String(".cut="))) {
+        // Marked on the side where it is cut (a label's left if aligned right), hiding what it covers: the mark
+        // reaches that edge and is as wide as "…" and the last character that does not fit whole.
+        const QWidget *mark = result->findChild<QWidget *>(QStringLiteral("cutMark"));
+        const auto *label = qobject_cast<QLabel *>(result);
+        const bool left = mark && mark->geometry().center().x() < result->width() / 2;
+        const int ellipsis = result->fontMetrics().horizontalAdvance(u'…'), edge = left ? mark->x() : mark ? result->width() - mark->geometry().right() : 0;
+        const bool whole = mark && mark->autoFillBackground() && mark->width() >= ellipsis && mark->width() <= ellipsis + result->fontMetrics().maxWidth() && edge <= 4;
+        return key + (whole && mark->isVisibleTo(test.window) && left == (label && label->alignment() & Qt::AlignRight) ? u'1' : u'0');
     }
     if (QWidget *result = test.control(name); check.contains(QLatin1String(".hover~"))) { // the tooltip a person sees
         QHelpEvent hover(QEvent::ToolTip, result->rect().center(), result->mapToGlobal(result->rect().center()));
