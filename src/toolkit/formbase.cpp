@@ -24,11 +24,12 @@ class HelpKey : public QObject
 public:
     static void Install()
     {
-        static HelpKey *filter = nullptr;
-        if (!filter) {
-            filter = new HelpKey;
-            qApp->installEventFilter(filter);
-        }
+        static HelpKey *const filter = [] {
+            auto *key = new HelpKey;
+            qApp->installEventFilter(key);
+            return key;
+        }();
+        Q_UNUSED(filter)
     }
 
 protected:
@@ -64,7 +65,6 @@ void FormBase::Load()
     if (IsLoaded())
         return;
     auto *window = new QWidget(nullptr, Qt::Window);
-    window->setAttribute(Qt::WA_DeleteOnClose, false);
     SetupWindow(window);
     LowerWindowlessControls(window);
     m_window = window;
