@@ -226,14 +226,10 @@ bool frmOptions::eventFilter(QObject *watched, QEvent *event)
         Guard([&] { handled = Form_KeyDown(keyCode, shift); });
         if (handled)
             return true;
-        int keyAscii = key->text().isEmpty() ? 0 : key->text().front().unicode();
-        if (key->key() == Qt::Key_Escape)
-            keyAscii = 27;
-        if (keyAscii != 0) {
-            Guard([&] { Form_KeyPress(keyAscii); });
-            if (keyAscii == 27)
-                return true;
-        }
+        const int keyAscii = key->key() == Qt::Key_Escape ? 27 : key->text().isEmpty() ? 0 : key->text().front().unicode();
+        Guard([&] { Form_KeyPress(keyAscii); });
+        if (keyAscii == 27)
+            return true;
         // Enter presses the default button wherever the focus is, but on another button.
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && m_ui && m_ui->cmdOK->isVisible()
             && !qobject_cast<QPushButton *>(QApplication::focusWidget())) {

@@ -94,11 +94,11 @@ void SchedaBobina::Form_Load()
     ui->ComboCalibro->setCurrentIndex(m_calibro);
     ui->ComboConduttore->setCurrentIndex(indice(kConduttore, ui->ComboConduttore));
     ui->ComboSupporto->setCurrentIndex(indice(kSupporto, ui->ComboSupporto));
-    bool letto = false;
-    const double filo = impostazioni.value(kFilo).toDouble(&letto);
-    ui->TextFilo->setText(TestoFilo(letto && filo > 0 ? filo : kFiloIniziale, Calibro(m_calibro)));
-    const double frequenza = impostazioni.value(kFrequenza).toDouble(&letto);
-    ui->TextFrequenza->setText(letto ? QLocale().toString(frequenza) : QString()); // one not above zero is warned of
+    const double filo = impostazioni.value(kFilo).toDouble(); // 0 when there is none
+    ui->TextFilo->setText(TestoFilo(filo > 0 ? filo : kFiloIniziale, Calibro(m_calibro)));
+    // A remembered frequency as this locale writes it; one not above zero is warned of.
+    const QVariant frequenza = impostazioni.value(kFrequenza);
+    ui->TextFrequenza->setText(frequenza.isNull() ? QString() : QLocale().toString(frequenza.toDouble()));
     Aggiorna();
 }
 

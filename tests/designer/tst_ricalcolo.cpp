@@ -3,8 +3,6 @@
 #include "common/columns.h"
 #include "designer/ricalcolo.h"
 #include "numbers/format.h"
-#include "numbers/runtimeerror.h"
-#include <QTest>
 const QLocale c = QLocale::c(), it(QLocale::Italian, QLocale::Italy);
 class TestRicalcolo : public QObject
 {

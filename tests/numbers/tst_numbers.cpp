@@ -6,10 +6,7 @@
 #include "numbers/format.h"
 #include "numbers/localenumber.h"
 #include "numbers/quantity.h"
-#include "numbers/runtimeerror.h"
 #include "numbers/val.h"
-
-#include <QTest>
 #include <cmath>
 #include <limits>
 #include <optional>

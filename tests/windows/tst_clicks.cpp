@@ -6,11 +6,9 @@
 #include "common/columns.h"
 #include "common/windowtest.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QStyleOptionButton>
 #include <QTabBar>
 
 class TestClicks : public QObject

@@ -7,7 +7,6 @@
 #include "common/windowtest.h"
 #include "numbers/val.h"
 #include "toolkit/definition.h"
-#include "toolkit/helpviewer.h"
 
 #include <QAccessible>
 #include <QKeySequence>
@@ -140,7 +139,7 @@ void TestWindows::scenario_data()
         QTest::addRow("%s, en", name) << "en" << locale << steps << inEnglish;
     };
     // The menu: each tab's page, the programs it opens, its keys.
-    row("menu at start", "C", {}, {"Picture1!", "Image1!", "Text1!", "Text2!", "cmdOK!", "cmdApply?", "unloaded=Form1",
+    row("menu at start", "C", {}, {"tbsOptionsPage?", "Picture1!", "Image1!", "Text1!", "Text2!", "cmdOK!", "cmdApply?", "unloaded=Form1",
         "Image1.name=ZORVEK", "Text2.name=Diametri", "Text1.name=Circa", "Text2.colour=#c0ffc0", "Text2.ink=#000040",
         "Text1.colour=#ffffc0", "cmdOK.colour=#e0e0e0", "frmOptions.colour=#ffe0c0"}, {"Text2.name=Diameters", "Text1.name=About"});
     // Each tab shows its own page, and only it: the pictures, the two texts, the button.
