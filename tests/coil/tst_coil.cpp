@@ -322,19 +322,16 @@ void TestCoil::knightCapacitance()
 void TestCoil::refused_data()
 {
     columns<CoilSpec, double, QString>("coil", "mhz", "empty"); // W wire, R round-wire L, K Knight, S resonance, A AC R
-    QTest::newRow("zero diameter") << CoilSpec{0, 20, 10, 1} << 1.0 << "WRKSA";
-    QTest::newRow("NaN length") << CoilSpec{20, kNaN, 10, 1} << 1.0 << "WRKSA";
-    QTest::newRow("infinite turns") << CoilSpec{20, 20, kInf, 1} << 1.0 << "WRKSA";
-    QTest::newRow("negative wire") << CoilSpec{20, 20, 10, -1} << 1.0 << "WRKSA";
-    QTest::newRow("wire wider than pitch") << CoilSpec{20, 20, 10, 2.1} << 1.0 << "RA";
-    QTest::newRow("half a turn") << CoilSpec{20, 0.5, 0.5, 0.5} << 1.0 << "RKS";
-    QTest::newRow("l/D 0.05") << CoilSpec{199, 10, 10, 1} << 1.0 << "KS";
-    QTest::newRow("l/D 55") << CoilSpec{9, 550, 500, 1} << 1.0 << "KS";
-    QTest::newRow("l/D 50, the last shape") << CoilSpec{9.5, 500, 500, 0.5} << 1.0 << "";
-    QTest::newRow("wire under 3 skin depths") << CoilSpec{20, 20, 100, 0.19} << 1.0 << "A";
-    QTest::newRow("zero MHz") << CoilSpec{20, 20, 10, 1} << 0.0 << "A";
-    QTest::newRow("NaN MHz") << CoilSpec{20, 20, 10, 1} << kNaN << "A";
-    QTest::newRow("a sound coil") << CoilSpec{20, 20, 10, 1} << 1.0 << "";
+    const struct { const char *name; CoilSpec coil; double mhz; const char *empty; } rows[] = {
+        {"zero diameter", {0, 20, 10, 1}, 1, "WRKSA"}, {"NaN length", {20, kNaN, 10, 1}, 1, "WRKSA"},
+        {"infinite turns", {20, 20, kInf, 1}, 1, "WRKSA"}, {"negative wire", {20, 20, 10, -1}, 1, "WRKSA"},
+        {"wire wider than pitch", {20, 20, 10, 2.1}, 1, "RA"}, {"half a turn", {20, 0.5, 0.5, 0.5}, 1, "RKS"},
+        {"l/D 0.05", {199, 10, 10, 1}, 1, "KS"}, {"l/D 55", {9, 550, 500, 1}, 1, "KS"},
+        {"l/D 50, the last shape", {9.5, 500, 500, 0.5}, 1, ""},
+        {"wire under 3 skin depths", {20, 20, 100, 0.19}, 1, "A"}, {"zero MHz", {20, 20, 10, 1}, 0, "A"},
+        {"NaN MHz", {20, 20, 10, 1}, kNaN, "A"}, {"a sound coil", {20, 20, 10, 1}, 1, ""}};
+    for (const auto &r : rows)
+        QTest::newRow(r.name) << r.coil << r.mhz << QString(r.empty);
 }
 void TestCoil::refused()
 {

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the GUI tests share: the program started afresh in a locale and a
-// language ("it" or "en"), its
-// windows and controls found by name, text typed and controls clicked where a
-// person does, and every message box caught and closed so none blocks a test.
+// What the GUI tests share: the program started afresh in a locale and a language ("it" or "en"), its windows
+// and controls found by name, text typed and controls clicked where a person does, and every message box caught
+// and closed so none blocks a test.
 #pragma once
 
 #include "app/application.h"

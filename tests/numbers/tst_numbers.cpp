@@ -63,7 +63,6 @@ void TestNumbers::toQuantity()
     if (raw < kMax) QCOMPARE(Compare(q(raw + 1), x), 1);
     if (raw > kMin) QCOMPARE(Compare(q(raw - 1), x), -1);
 }
-
 // Counts of ten-thousandths: a + b and a × b (both orders), k × b with a 16-bit k, Int(a), ToInteger16(a).
 void TestNumbers::quantityOps_data()
 {
@@ -95,7 +94,6 @@ void TestNumbers::quantityOps()
     for (const bool swapped : {false, true})
         QCOMPARE(errorOf([&] { QCOMPARE(result(swapped), expected); }), error);
 }
-
 // Power, Sqr, Divide, Multiply, Add, Subtract: the result, or the error raised (5, 6, 11).
 void TestNumbers::checkedMath_data()
 {
@@ -124,7 +122,6 @@ void TestNumbers::checkedMath()
     }), error);
     if (!error) QCOMPARE(value, result);
 }
-
 // Every operation refuses a value that is not a finite number with overflow.
 void TestNumbers::nonFinite_data()
 {
@@ -162,7 +159,6 @@ void TestNumbers::val()
     QFETCH(QString, text); QFETCH(double, expected); QFETCH(int, error);
     QCOMPARE(errorOf([&] { QCOMPARE(Val(text), expected); }), error);
 }
-
 // Every window's field: the number, or nothing (NaN) for a text that reads
 // two ways or not in full. The group separator counts only between threes.
 void TestNumbers::readFieldNumber_data()
@@ -192,7 +188,6 @@ void TestNumbers::readFieldNumber()
     QFETCH(QLocale, locale); QFETCH(QString, text); QFETCH(double, expected);
     QCOMPARE(ReadFieldNumber(text, locale), std::isnan(expected) ? std::nullopt : std::optional<double>(expected));
 }
-
 // The refusal says how the text reads and how to write each reading so it reads one way.
 void TestNumbers::refusalMessage_data()
 {
@@ -209,7 +204,6 @@ void TestNumbers::refusalMessage()
     QFETCH(QLocale, locale); QFETCH(QString, text); QFETCH(QString, expected);
     QCOMPARE(FieldRefusalMessage(QStringLiteral("C"), text, locale), expected);
 }
-
 // The windows' pictures; quantity: so does a quantity. A half goes away from 0, a double's judged on 15 digits.
 void TestNumbers::format_data()
 {

@@ -29,7 +29,6 @@ void TestSheet::initTestCase()
 {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
 }
-
 void TestSheet::wire_data()
 {
     // unit: a Calibro; mm: 0 when refused; back: the wire written back, or a part of the refusal
@@ -60,7 +59,6 @@ void TestSheet::wire()
     QVERIFY(qAbs(*wire.mm - mm) < 0.0006);
     QCOMPARE(TestoFilo(*wire.mm, Calibro(unit), QLocale(locale)), back);
 }
-
 void TestSheet::text_data()
 {
     // wire: mm, 0 not known; size: D, length, turns; lines: each matches a whole line of the text
@@ -98,7 +96,6 @@ void TestSheet::text()
     for (const QString &line : lines)
         QVERIFY2(!text.split(u'\n').filter(QRegularExpression(u'^' + line + u'$')).isEmpty(), qPrintable(line + u'\n' + text));
 }
-
 void TestSheet::followsTheDesigner_data() { columns<bool>("key"); QTest::newRow("Scheda bobina button") << false; QTest::newRow("F2") << true; }
 // Opened from the designer, the sheet takes each step of the turns at once and closes with the designer.
 void TestSheet::followsTheDesigner()
@@ -152,7 +149,6 @@ void TestSheet::followsTheDesigner()
     test.click(QStringLiteral("Cmdesci"));
     QVERIFY(!WindowTest::sheet() && test.boxes.size() == (key ? 1 : 0));
 }
-
 // Opened from the converter, the sheet shows the new coil the search found, then the one the bars hold.
 void TestSheet::followsTheConverter()
 {
@@ -174,7 +170,6 @@ void TestSheet::followsTheConverter()
     QTest::keyClick(test.window, Qt::Key_Escape);
     QVERIFY(!WindowTest::sheet());
 }
-
 // What the user chose comes back in the next run, under another locale too.
 void TestSheet::remembersItsInputs()
 {

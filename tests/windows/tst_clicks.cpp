@@ -54,7 +54,6 @@ std::pair<QRect, int> captionRoom(const QWidget *control, QString &text)
     }
     return {room, (push ? int(Qt::AlignCenter) : Qt::AlignLeft | Qt::AlignVCenter) | wrap};
 }
-
 // Captions the Italian program has always shown cut off, kept as they are.
 // Form2/Label3, "Filo occorrente esclusi terminali": its second line has always lost its lowest pixel row.
 const QStringList kItalianAsEver = {"Form2/Label3"};

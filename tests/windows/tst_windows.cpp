@@ -45,7 +45,6 @@ void perform(WindowTest &test, const QString &step)
         test.click(step.section(u'@', 0, 0), step.section(u'@', 1).toInt());
     }
 }
-
 // What shows: "Name=text", "Name?" (visible), "Name!" (hidden), "focus=Name", "Name.tip~part", "Name.tip=" (no
 // note), "box~part" ("box!~part" with an error's icon), "boxes=N", "passes=N", "ends=N", "Modo=N", "loaded=Form1",
 // "unloaded=Form1", "help=page.html", "Name.value=" (what a screen reader reads as the figure), "Name.cut=1" (marked
@@ -343,7 +342,6 @@ void TestWindows::scenario()
     if (!shown.join(u' ').contains(QLatin1String("box")))
         QCOMPARE(test.boxes.size(), 0);
 }
-
 // The first language the system asks for decides: Italian for "it", alone or with a region or an encoding.
 void TestWindows::language()
 {
