@@ -14,20 +14,9 @@
 #include <QApplication>
 #include <QLocale>
 
-namespace {
-Application *running = nullptr;
-}
-
-Application::Application()
-{
-    running = this;
-}
-
-Application::~Application()
-{
-    if (running == this)
-        running = nullptr;
-}
+Application::Application() = default;
+// Here, where the four window classes are whole.
+Application::~Application() = default;
 
 void Application::ConfigureApplication()
 {
@@ -44,11 +33,6 @@ void Application::ConfigureApplication()
     InstallFontSubstitutions();
     InstallResultAccessibility();
     SetHelpFile(QStringLiteral("SOLENORIA.HLP"));
-}
-
-Application *Application::Instance()
-{
-    return running;
 }
 
 void Application::Start()

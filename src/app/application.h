@@ -23,8 +23,6 @@ public:
     // Name, title, version and description of the program, its language, the
     // fonts of the window definitions and the project's help file.
     static void ConfigureApplication();
-    // The running program, or nullptr.
-    static Application *Instance();
 
     // Creates, loads and shows the menu window.
     void Start();
