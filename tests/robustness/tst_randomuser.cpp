@@ -4,6 +4,7 @@
 // decimal-point and a decimal-comma locale. Every box it meets must be one of
 // the program's, and after each round known figures must still come out right.
 // The seed is fixed, so a failure repeats; ctest's timeout stops a hang.
+#include "common/columns.h"
 #include "common/windowtest.h"
 #include "toolkit/messages.h"
 
@@ -46,9 +47,8 @@ bool knownBox(const CaughtBox &box)
 
 void RandomUser::randomActions_data()
 {
-    QTest::addColumn<QString>("locale");
-    QTest::newRow("decimal point") << "en_US";
-    QTest::newRow("decimal comma") << "it_IT";
+    columns<QString>("locale");
+    QTest::newRow("decimal point") << "en_US"; QTest::newRow("decimal comma") << "it_IT";
 }
 void RandomUser::randomActions()
 {
