@@ -19,8 +19,8 @@ private slots:
         QTest::newRow("D 250") << c << "250 55 110 365 35" << "0.50|4,514.925|.124|.400|86.394|22.150|31.325" << 0;
         // 500 turns on 1000 mm: the wire is π N D to the metre's thousandth, 1570.796 m.
         QTest::newRow("D 1000, 500 turns") << c << "1000 55 500 365 35" << "0.11|495,049.505|.012|.038|1570.796|88.600|125.300" << 0;
-        QTest::newRow("0 turns") << c << "40 55 0 365 35" << "Causa: \"Spire\" vale 0." << 11;
-        QTest::newRow("D 0") << c << "0 55 110 365 35" << "0.50|0.000|" << 11;
+        QTest::newRow("a small coil at 202 MHz, to the kHz") << c << "10 10 3 10 1000" << "3.33|0.062|202.013|20.201|0.095" << 0;
+        QTest::newRow("0 turns") << c << "40 55 0 365 35" << "Causa: \"Spire\" vale 0." << 11; QTest::newRow("D 0") << c << "0 55 110 365 35" << "0.50|0.000|" << 11;
         QTest::newRow("C1 2,5 under C") << c << "40 55 110 2,5 35"
             << "0.50|265.205|Nel campo \"pF Capacità 1\" il testo \"2,5\" non è un numero." << 13;
     }
