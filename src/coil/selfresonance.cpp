@@ -13,9 +13,12 @@
 
 namespace {
 
-constexpr double kEpsilon0 = 8.854187818; // pF/m
-constexpr double kLuce = 299.792458;      // m·MHz
+constexpr double kLuce = 299.792458; // m·MHz
 constexpr double kPi = std::numbers::pi;
+// μ0 = 4π·10⁻⁷ H/m, so ε0 = 1 / (μ0 c²) = 10⁷ / (4π c²) in pF/m with c in
+// m·MHz, and the helix's Z0 / 2π = μ0 c / 2π = 0.2 c in Ω.
+constexpr double kEpsilon0 = 1e7 / (4 * kPi * kLuce * kLuce);
+constexpr double kZ0Su2Pi = 0.2 * kLuce;
 
 // Knight's methods are fitted over the shapes Medhurst measured; the ends of
 // the range hold for the notes' thin wire too, a millionth off the former.
@@ -40,7 +43,7 @@ std::optional<double> velocityFactor(double lOverD, double kNagaoka, double epsI
     const double cFar = eRad * 2 * kEpsilon0 / (1 + std::log(1 + lOverD));
     const double arg = 1.015 + lOverD * lOverD;
     const double cEnds = kEpsilon0 * (epsI + 1) / std::acosh(arg);
-    const double r0 = vf0 * 59.9584916 * std::sqrt(2 * i0 * k0 * i1 * k1); // R0 · tan ψ, Ω
+    const double r0 = vf0 * kZ0Su2Pi * std::sqrt(2 * i0 * k0 * i1 * k1); // R0 · tan ψ, Ω
     const double b = 1e6 * lOverD / (kLuce * kPi * (cFar + cEnds) * r0);
     const double a = kPi / (2 * vfHelix);
     // z = atan(b / z) / a: z − atan(b/z)/a rises from below zero at 0 through
