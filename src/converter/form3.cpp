@@ -52,7 +52,7 @@ int CharacterCode(const QKeyEvent *event)
     if ((event->modifiers() & Qt::ControlModifier) && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z)
         return event->key() - Qt::Key_A + 1;
     const QString text = event->text();
-    return text.isEmpty() ? 0 : text.at(0).unicode();
+    return text.isEmpty() ? 0 : text.front().unicode();
 }
 
 } // namespace
@@ -379,14 +379,10 @@ void Form3::SpingiScheda() noexcept
 bool Form3::eventFilter(QObject *watched, QEvent *event)
 {
     if (ui && event->type() == QEvent::KeyPress && (watched == ui->VScroll1 || watched == ui->VScroll2)) {
+        // Every key, 0 for one with no character; after it the bar does with the key what a bar does.
         const int code = CharacterCode(static_cast<QKeyEvent *>(event));
-        if (code != 0) {
-            const bool first = watched == ui->VScroll1;
-            Guard([&] { first ? VScroll1_KeyPress(code) : VScroll2_KeyPress(code); });
-            // The program has ended; the bar has nothing left to do with the key.
-            if (code == 1)
-                return true;
-        }
+        const bool first = watched == ui->VScroll1;
+        Guard([&] { first ? VScroll1_KeyPress(code) : VScroll2_KeyPress(code); });
     }
     return FormBase::eventFilter(watched, event);
 }
