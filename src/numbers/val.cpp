@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 
+#include <bit>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
@@ -18,6 +19,12 @@ namespace {
 // The readers below look one character past what they take: at the end of the
 // text that is the string's closing NUL, which is no digit, sign or letter.
 
+// A number read, and where it ends in the text (0: no number there).
+struct Read {
+    double value;
+    std::size_t end;
+};
+
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
@@ -26,10 +33,9 @@ bool isDigit(char c)
 // &H and &O: a whole number read in base 16 or 8. Up to 16 bits of digits give a
 // 16-bit two's-complement value and up to 32 bits a 32-bit one, so &HFFFF is −1
 // and &HFFFFFFFF is −1 too; more digits overflow.
-double radixNumber(const std::string &s, std::size_t pos, int base, std::size_t &end)
+Read radixNumber(const std::string &s, std::size_t pos, int base)
 {
-    std::uint64_t value = 0;
-    int bits = 0; // significant bits of what was read, leading zeros excluded
+    std::uint64_t value = 0; // its significant bits: std::bit_width, leading zeros excluded
     for (;; ++pos) {
         const char c = s[pos];
         int digit = -1;
@@ -42,14 +48,12 @@ double radixNumber(const std::string &s, std::size_t pos, int base, std::size_t 
         if (digit < 0 || digit >= base)
             break;
         value = value * static_cast<unsigned>(base) + static_cast<unsigned>(digit);
-        bits = value == 0 ? 0 : 64 - __builtin_clzll(value);
-        if (bits > 32)
+        if (std::bit_width(value) > 32)
             throw RuntimeError(ErrorNumber::Overflow);
     }
-    end = pos;
-    if (bits <= 16)
-        return static_cast<double>(static_cast<std::int16_t>(static_cast<std::uint16_t>(value)));
-    return static_cast<double>(static_cast<std::int32_t>(static_cast<std::uint32_t>(value)));
+    if (std::bit_width(value) <= 16)
+        return {static_cast<double>(static_cast<std::int16_t>(static_cast<std::uint16_t>(value))), pos};
+    return {static_cast<double>(static_cast<std::int32_t>(static_cast<std::uint32_t>(value))), pos};
 }
 
 // A number written in the C locale's form; overflow beyond the double range.
@@ -63,7 +67,7 @@ double fromCNumber(const std::string &number)
     return value; // an underflow gives 0 or a subnormal, used as it is
 }
 
-double decimalNumber(const std::string &s, std::size_t &end)
+Read decimalNumber(const std::string &s)
 {
     // Collect the longest prefix of the form [sign] digits [. digits] [E [sign] digits].
     std::size_t i = 0;
@@ -82,9 +86,8 @@ double decimalNumber(const std::string &s, std::size_t &end)
             mantissaDigits = true;
         }
     }
-    end = 0;
     if (!mantissaDigits)
-        return 0;
+        return {0, 0};
     if (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D') {
         std::size_t j = i + 1;
         std::string exponent = "e";
@@ -98,13 +101,18 @@ double decimalNumber(const std::string &s, std::size_t &end)
             i = j;
         }
     }
-    end = i;
-    return fromCNumber(number);
+    return {fromCNumber(number), i};
 }
 
-// Val's reading of the text with blanks dropped, and how many of its
-// characters the number took (0 when there is no number at its start).
-double readLeading(const QString &text, std::size_t &end, std::size_t &length)
+// Val's reading of the text with blanks dropped: the number, how many of its
+// characters the number took (0 when there is no number at its start), and
+// how many there are.
+struct Leading {
+    Read read;
+    std::size_t length;
+};
+
+Leading readLeading(const QString &text)
 {
     std::string s;
     s.reserve(static_cast<std::size_t>(text.size()));
@@ -114,23 +122,20 @@ double readLeading(const QString &text, std::size_t &end, std::size_t &length)
         // Anything outside ASCII ends the number where it stands.
         s += ch.unicode() < 128 ? static_cast<char>(ch.unicode()) : '\x7f';
     }
-    length = s.size();
     if (s[0] == '&') {
         if (s[1] == 'h' || s[1] == 'H')
-            return radixNumber(s, 2, 16, end);
+            return {radixNumber(s, 2, 16), s.size()};
         if (s[1] == 'o' || s[1] == 'O')
-            return radixNumber(s, 2, 8, end);
+            return {radixNumber(s, 2, 8), s.size()};
     }
-    return decimalNumber(s, end);
+    return {decimalNumber(s), s.size()};
 }
 
 } // namespace
 
 double Val(const QString &text)
 {
-    std::size_t end = 0;
-    std::size_t length = 0;
-    return readLeading(text, end, length);
+    return readLeading(text).read.value;
 }
 
 namespace {
@@ -205,9 +210,8 @@ std::optional<double> readAsLocale(const QString &text, const QLocale &locale)
 FieldReading ReadField(const QString &text, const QLocale &locale)
 {
     const QString trimmed = text.trimmed();
-    std::size_t end = 0;
-    std::size_t length = 0;
-    const double leading = readLeading(trimmed, end, length);
+    const auto [read, length] = readLeading(trimmed);
+    const auto [leading, end] = read;
     // "&H" alone is no number; a radix number ends where its digits do.
     std::optional<double> asVal;
     if (end > 0 && end == length)
