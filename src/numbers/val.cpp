@@ -119,8 +119,9 @@ Leading readLeading(const QString &text)
     for (const QChar ch : text) {
         if (ch == u' ' || ch == u'\t' || ch == u'\n')
             continue;
-        // Anything outside ASCII ends the number where it stands.
-        s += ch.unicode() < 128 ? static_cast<char>(ch.unicode()) : '\x7f';
+        // Anything outside ASCII (Latin-1's own byte, or 0 beyond it) is no
+        // digit, sign or letter of a number, and ends it where it stands.
+        s += ch.toLatin1();
     }
     if (s[0] == '&') {
         if (s[1] == 'h' || s[1] == 'H')
