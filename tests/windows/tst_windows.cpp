@@ -326,7 +326,7 @@ void TestWindows::scenario_data()
     row("a length just above 0 is a length", "C", {"open:Form3", "TextLUN=0.05", "Command1"}, {"TextLUN=0.05", "passes=2"});
     row("spacing that rounds to 0 refused", "C", {"open:Form3", "TextLUN=1", "TextSPI=100000", "Command1"},
         {"box~La spaziatura di partenza", "passes=0"}, {"box~The original spacing"});
-    row("Ctrl+A in a field does not, nor a key with no character on a bar", "C", {"open:Form3", "TextDIA2<Ctrl+A", "VScroll1<Up"}, {"ends=0"});
+    row("Ctrl+A in a field does not, nor A or a key with no character on a bar", "C", {"open:Form3", "TextDIA2<Ctrl+A", "VScroll1<Up", "VScroll1<A"}, {"ends=0"});
 }
 void TestWindows::scenario()
 {
