@@ -3,6 +3,7 @@
 
 #include "coil/accuracy.h"
 #include "coil/currentsheet.h"
+#include "coil/sheetmath.h"
 #include "numbers/runtimeerror.h"
 #include "numbers/val.h"
 
@@ -100,7 +101,7 @@ Scheda CalcolaScheda(const BobinaSeguita &bobina, std::optional<double> filoMm, 
     Scheda scheda;
     auto &f = scheda.figure;
     const double d = bobina.diametroMm, l = bobina.lunghezzaMm, n = bobina.spire;
-    const bool bobinaValida = d > 0 && l > 0 && n > 0 && std::isfinite(d) && std::isfinite(l) && std::isfinite(n);
+    const bool bobinaValida = PositiveFinite(d) && PositiveFinite(l) && PositiveFinite(n);
     if (!bobinaValida)
         scheda.avvisi << QCoreApplication::translate("SchedaBobina",
                                                      "La bobina della finestra non ha diametro, lunghezza e spire "

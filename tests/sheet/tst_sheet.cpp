@@ -76,7 +76,8 @@ void TestSheet::text_data()
     QTest::newRow("no frequency, one turn a millimetre each way") << "it_IT" << 0.4 << QList<double>{1, 1, 1} << QList<double>{} << QStringList{"D: \\d+,\\d+ m", "I:", "K:"};
     QTest::newRow("past the sheet's range") << "it_IT" << 0.4 << designer << QList<double>{1000}
                                              << QStringList{"- A 1.000,000 MHz la bobina è troppo vicina .*"};
-    QTest::newRow("no coil") << "C" << 0.4 << QList<double>{0, 55, 110} << two << QStringList{"A:", "B:", "C:", "- La bobina della finestra .*"};
+    QTest::newRow("no turns, no coil") << "C" << 0.4 << QList<double>{55, 55, 0} << two << QStringList{"A:", "B:", "C:",
+        "Bobina: Ø 55 mm, lunghezza 55 mm, 0 spire", "- La bobina della finestra .*"};
 }
 void TestSheet::text()
 {
