@@ -47,7 +47,7 @@ LetturaFilo LeggiFilo(const QString &testo, Calibro calibro, const QLocale &loca
         }
         if (!mm)
             return {{}, FieldRefusalMessage(QCoreApplication::translate("SchedaBobina", "Filo nudo"), t, locale)};
-        if (!(*mm > 0) || !std::isfinite(*mm))
+        if (!(*mm > 0)) // a reading is finite: beyond, it overflows
             return {{}, QCoreApplication::translate("SchedaBobina",
                                                     "Il diametro del filo deve essere maggiore di zero.")};
         return {mm, {}};
