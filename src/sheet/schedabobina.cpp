@@ -111,11 +111,13 @@ void SchedaBobina::Apri(const QWidget *accanto)
     const QRect schermo = accanto->screen()->availableGeometry();
     const QRect vicino = accanto->frameGeometry();
     const QSize misura = Window()->frameGeometry().size();
-    const int y = std::clamp(vicino.top(), schermo.top(), std::max(schermo.top(), schermo.bottom() - misura.height()));
+    // The farthest the sheet's corner may go with the whole sheet on the screen.
+    const int ultimaX = std::max(schermo.left(), schermo.x() + schermo.width() - misura.width());
+    const int ultimaY = std::max(schermo.top(), schermo.y() + schermo.height() - misura.height());
     // On the side with more room; pushed back onto the screen where it would leave it.
     const bool destra = schermo.right() - vicino.right() >= vicino.left() - schermo.left();
     const int x = destra ? vicino.right() + 1 : vicino.left() - misura.width();
-    Window()->move(std::clamp(x, schermo.left(), std::max(schermo.left(), schermo.right() - misura.width())), y);
+    Window()->move(std::clamp(x, schermo.left(), ultimaX), std::clamp(vicino.top(), schermo.top(), ultimaY));
 }
 
 void SchedaBobina::Segui(const BobinaSeguita &bobina)

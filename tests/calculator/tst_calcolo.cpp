@@ -2,8 +2,6 @@
 // The calculator's seven modes without a window: results, messages, refusals, run-time errors, capacitors.
 #include "common/columns.h"
 #include "calculator/calcolo.h"
-#include "numbers/runtimeerror.h"
-#include <QTest>
 
 namespace {
 const QLocale us(QLocale::English, QLocale::UnitedStates), it(QLocale::Italian, QLocale::Italy);
@@ -47,15 +45,11 @@ private slots:
         riga("1 L 0", 1, {"0", "100"}, us, {""}, valori); riga("1 C negative", 1, {"10", "-100"}, us, {""}, valori);
         riga("2 f 0", 2, {"", "100", "0"}, us, {""}, valori); riga("2 C empty", 2, {"", "", "7"}, us, {""}, valori);
         riga("3 L letters read as 0", 3, {"abc", "", "7"}, us, {""}, valori); riga("3 f negative", 3, {"10", "", "-7"}, us, {""}, valori);
-        riga("4 N 0", 4, {"", "", "", "20", "0", "30"}, us, {""}, valori);
-        riga("4 length 0", 4, {"", "", "", "20", "20", "0"}, us, {""}, valori);
+        riga("4 N 0", 4, {"", "", "", "20", "0", "30"}, us, {""}, valori); riga("4 length 0", 4, {"", "", "", "20", "20", "0"}, us, {""}, valori);
         riga("4 D 0", 4, {"", "", "", "0", "20", "30"}, us, {""}, valori);
-        riga("5 D 0", 5, {"4.1", "", "", "0", "", "30"}, us, {""}, valori);
-        riga("5 L 0", 5, {"0", "", "", "20", "", "30"}, us, {""}, valori);
-        riga("6 f 0", 6, {"", "100", "0", "20", "", "30"}, us, {""}, valori);
-        riga("6 C 0", 6, {"", "0", "7", "20", "", "30"}, us, {""}, valori);
-        riga("6 D 0", 6, {"", "100", "7", "0", "", "30"}, us, {""}, valori);
-        riga("6 length 0", 6, {"", "100", "7", "20", "", "0"}, us, {""}, valori);
+        riga("5 D 0", 5, {"4.1", "", "", "0", "", "30"}, us, {""}, valori); riga("5 L 0", 5, {"0", "", "", "20", "", "30"}, us, {""}, valori);
+        riga("6 f 0", 6, {"", "100", "0", "20", "", "30"}, us, {""}, valori); riga("6 C 0", 6, {"", "0", "7", "20", "", "30"}, us, {""}, valori);
+        riga("6 D 0", 6, {"", "100", "7", "0", "", "30"}, us, {""}, valori); riga("6 length 0", 6, {"", "100", "7", "20", "", "0"}, us, {""}, valori);
         riga("7 f 0.00005 read half to even as 0", 7, {"", "", "0.00005"}, us, {""}, "Mettere il valore");
         riga("1 C 2,5 under en_US read in part", 1, {"10", "2,5"}, us, {""}, "", 2);
         riga("7 f 7,9 MHz under it_IT read in part", 7, {"", "", "7,9 MHz"}, it, {""}, "", 3);
