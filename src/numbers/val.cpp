@@ -38,14 +38,14 @@ Read radixNumber(const std::string &s, std::size_t pos, int base)
     std::uint64_t value = 0; // its significant bits: std::bit_width, leading zeros excluded
     for (;; ++pos) {
         const char c = s[pos];
-        int digit = -1;
+        int digit = base; // none yet: ends the number as a digit beyond the base does
         if (isDigit(c))
             digit = c - '0';
         else if (base == 16 && c >= 'a' && c <= 'f')
             digit = c - 'a' + 10;
         else if (base == 16 && c >= 'A' && c <= 'F')
             digit = c - 'A' + 10;
-        if (digit < 0 || digit >= base)
+        if (digit >= base)
             break;
         value = value * static_cast<unsigned>(base) + static_cast<unsigned>(digit);
         if (std::bit_width(value) > 32)
