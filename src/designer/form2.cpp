@@ -253,7 +253,8 @@ void Form2::Ricalcola()
 bool Form2::Passo(QLineEdit *campo, double passo, double limite)
 {
     const double valore = Campo(campo).ToDouble();
-    const bool ammesso = passo < 0 ? valore > limite : valore < limite;
+    // Taken while the field stands short of the bound on the step's side.
+    const bool ammesso = std::signbit(passo) ? valore > limite : valore < limite;
     if (!ammesso)
         return false;
     SetFieldText(campo, FormatLocaleNumber(Add(Campo(campo).ToDouble(), passo)));

@@ -232,11 +232,12 @@ void TestWindows::scenario_data()
         {"SEO.tip~asked for, from which the classic formula gave the turns", "SEO.tip~With the self-capacitance (100 + "});
     row("a click in a field selects its row", "C", {"open:Form2", "Cap1", "Cmdpiu1"}, {"Option4.on=1", "Cap1=366", "Freq1=.511"});
     row("turns step", "C", {"open:Form2", "Spire", "Cmdmeno1"}, {"Spire=109", "MicroH=260.405", "LunBob=55", "Image2!"});
-    // Each row, chosen by a click in its field, steps by 1 from a half inside its bounds, by 10 from 10.5: each
-    // steps once, then stops; a ten-step chooses its row; one it cannot take leaves the figures as they were, kept.
-    const struct { const char *option, *field, *tens, *low, *high, *kept; } rows[] = {{"Option1", "DiamSup", "a", "3.5", "1000.5",
-        "MicroH=265.205"}, {"Option2", "LunBob", "b", "0.5", "500.5", "boxes=0"}, {"Option3", "Spire", "c", "0.5", "500.5", "boxes=0"},
-        {"Option4", "Cap1", "d", "0.5", "2000.5", "Freq1=.512"}, {"Option5", "Cap2", "e", "0.5", "2000.5", "Freq2=1.652"}};
+    // Each row, chosen by a click in its field, steps by 1 from a half inside its lower bound, and from 1 below its
+    // upper bound onto it, by 10 from 10.5: each steps once, then stops; a ten-step chooses its row; one it cannot take
+    // leaves the figures as they were, kept.
+    const struct { const char *option, *field, *tens, *low, *high, *kept; } rows[] = {{"Option1", "DiamSup", "a", "3.5", "1000",
+        "MicroH=265.205"}, {"Option2", "LunBob", "b", "0.5", "500", "boxes=0"}, {"Option3", "Spire", "c", "0.5", "500", "boxes=0"},
+        {"Option4", "Cap1", "d", "0.5", "2000", "Freq1=.512"}, {"Option5", "Cap2", "e", "0.5", "2000", "Freq2=1.652"}};
     for (const auto &r : rows) {
         const QString f = r.field, down = QString("meno10") + r.tens, up = QString("piu10") + r.tens;
         const QString low = QString::number(QString(r.low).toDouble() + 1), high = QString::number(QString(r.high).toDouble() - 1);
