@@ -239,10 +239,9 @@ QString SchedaBobina::Testo() const
 
 bool SchedaBobina::Stampa(QPrinter &printer) const
 {
-    if (!ui)
-        return false;
-    return StampaScheda(printer, Window()->windowTitle(), ui->LabelBobina->text(), Righe(), m_avvisi,
-                        QDateTime::currentDateTime());
+    // The sheet may have closed while its print dialog was open.
+    return ui && StampaScheda(printer, Window()->windowTitle(), ui->LabelBobina->text(), Righe(), m_avvisi,
+                              QDateTime::currentDateTime());
 }
 
 void SchedaBobina::CmdCopia_Click()
