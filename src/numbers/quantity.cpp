@@ -15,15 +15,14 @@ constexpr std::int64_t kScale = 10000;
     throw RuntimeError(ErrorNumber::Overflow);
 }
 
-// Divides by 10 000 with the quotient rounded to nearest, a half to even.
+// Divides by 10 000 with the quotient rounded to nearest, a half to even:
+// the quotient rounded down, and one more past a half (or at a half, to an
+// even quotient).
 __int128 divideScaleHalfEven(__int128 v)
 {
-    __int128 q = v / kScale;
-    __int128 r = v % kScale; // same sign as v
-    const __int128 twice = 2 * (r < 0 ? -r : r);
-    if (twice > kScale || (twice == kScale && (q % 2 != 0)))
-        q += (v < 0) ? -1 : 1;
-    return q;
+    const __int128 r = (v % kScale + kScale) % kScale; // v − r is a multiple of 10 000, r from 0 up
+    const __int128 q = (v - r) / kScale;
+    return 2 * r > kScale || (2 * r == kScale && q % 2 != 0) ? q + 1 : q;
 }
 
 Quantity fromWide(__int128 v)
