@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 
 #include <bit>
-#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -56,13 +55,13 @@ Read radixNumber(const std::string &s, std::size_t pos, int base)
     return {static_cast<double>(static_cast<std::int32_t>(static_cast<std::uint32_t>(value))), pos};
 }
 
-// A number written in the C locale's form; overflow beyond the double range.
+// A number written in the C locale's form (digits, a point, an exponent: never
+// "inf"), so an infinity is an overflow beyond the double range.
 double fromCNumber(const std::string &number)
 {
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
-    errno = 0;
     const double value = strtod_l(number.c_str(), nullptr, cLocale);
-    if (errno == ERANGE && std::isinf(value))
+    if (std::isinf(value))
         throw RuntimeError(ErrorNumber::Overflow);
     return value; // an underflow gives 0 or a subnormal, used as it is
 }
