@@ -96,14 +96,13 @@ Decimal decimalOf(double x)
     return d;
 }
 
-// Rounds to `decimals` places, a half away from zero.
+// Rounds to `decimals` places, a half away from zero: zeros up to the places
+// asked for; past them, the first digit dropped decides (with none dropped, it
+// is the string's closing NUL, below '5').
 void roundTo(Decimal &d, int decimals)
 {
-    if (d.scale <= decimals) {
-        d.digits.append(static_cast<std::size_t>(decimals - d.scale), '0');
-        d.scale = decimals;
-        return;
-    }
+    d.digits.append(static_cast<std::size_t>(std::max(decimals - d.scale, 0)), '0');
+    d.scale = std::max(d.scale, decimals);
     const std::size_t keep = d.digits.size() - static_cast<std::size_t>(d.scale - decimals);
     const bool up = d.digits[keep] >= '5';
     d.digits.resize(keep);
