@@ -16,13 +16,12 @@
 namespace {
 
 // A figure with `cifre` significant digits (never more than six decimals) and
-// its unit; empty when there is no figure.
+// its unit; empty when there is no figure, as every figure is above zero.
 QString Cifra(std::optional<double> valore, int cifre, const QString &unita, const QLocale &locale)
 {
-    if (!valore || !std::isfinite(*valore))
+    if (!valore || !PositiveFinite(*valore))
         return QString();
-    const double assoluto = std::abs(*valore);
-    const int decimali = assoluto > 0 ? std::clamp(cifre - 1 - int(std::floor(std::log10(assoluto))), 0, 6) : 0;
+    const int decimali = std::clamp(cifre - 1 - int(std::floor(std::log10(*valore))), 0, 6);
     return locale.toString(*valore, 'f', decimali) + QChar(u' ') + unita;
 }
 
