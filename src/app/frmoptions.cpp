@@ -189,11 +189,10 @@ void frmOptions::SelectTab(int index)
     m_ui->tbsOptions->setCurrentIndex(index - 1);
 }
 
-bool frmOptions::Form_KeyDown(int keyCode, int shift)
+bool frmOptions::Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift)
 {
     constexpr int kTab = 9;
-    constexpr int kCtrl = 2;
-    if (keyCode != kTab || shift != kCtrl)
+    if (keyCode != kTab || shift != Qt::ControlModifier)
         return false;
     const int selected = m_ui->tbsOptions->currentIndex() + 1;
     SelectTab(selected == m_ui->tbsOptions->count() ? 1 : selected + 1);
@@ -215,13 +214,7 @@ bool frmOptions::eventFilter(QObject *watched, QEvent *event)
         if (watched != QApplication::focusWidget() && watched != Window())
             return FormBase::eventFilter(watched, event);
         const int keyCode = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ? 9 : key->key();
-        int shift = 0;
-        if (key->modifiers() & Qt::ShiftModifier)
-            shift |= 1;
-        if (key->modifiers() & Qt::ControlModifier)
-            shift |= 2;
-        if (key->modifiers() & Qt::AltModifier)
-            shift |= 4;
+        const Qt::KeyboardModifiers shift = key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
         bool handled = false;
         Guard([&] { handled = Form_KeyDown(keyCode, shift); });
         if (handled)

@@ -35,7 +35,7 @@ private:
     void cmdOK_Click();
     void cmdApply_Click();
     // Key preview: the window sees every key before its controls do.
-    bool Form_KeyDown(int keyCode, int shift);
+    bool Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
     void Form_KeyPress(int keyAscii);
 
     void SelectTab(int index);
