@@ -62,12 +62,14 @@ double skinRatio(double x)
         return x / 2 + 0.25 + 3 / (32 * x);
     const std::complex<double> t(0, x * x / 2);
     std::complex<double> termine(1), s0(1), s1(1);
-    for (int k = 1; k < 200; ++k) {
+    for (int k = 1;; ++k) {
         termine *= t / (double(k) * k); // tᵏ/(k!)²
-        s0 += termine;
-        s1 += termine / double(k + 1);
+        const std::complex<double> a0 = s0 + termine, a1 = s1 + termine / double(k + 1);
+        if (a0 == s0 && a1 == s1) // past their peak the terms no longer reach a double's last digit
+            return (s0 / s1).real();
+        s0 = a0;
+        s1 = a1;
     }
-    return (s0 / s1).real();
 }
 
 } // namespace
