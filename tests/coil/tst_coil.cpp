@@ -329,7 +329,7 @@ void TestCoil::refused_data()
         {"l/D 0.05", {199, 10, 10, 1}, 1, "KS"}, {"l/D 55", {9, 550, 500, 1}, 1, "KS"},
         {"l/D 50, the last shape", {9.5, 500, 500, 0.5}, 1, ""},
         {"wire under 3 skin depths", {20, 20, 100, 0.19}, 1, "A"}, {"zero MHz", {20, 20, 10, 1}, 0, "A"},
-        {"NaN MHz", {20, 20, 10, 1}, kNaN, "A"}, {"a sound coil", {20, 20, 10, 1}, 1, ""}, {"one turn", {5, 1, 1, 0.5}, 1, ""}};
+        {"negative MHz", {20, 20, 10, 1}, -1, "A"}, {"a sound coil", {20, 20, 10, 1}, 1, ""}, {"one turn", {5, 1, 1, 0.5}, 1, ""}};
     for (const auto &r : rows)
         QTest::newRow(r.name) << r.coil << r.mhz << QString(r.empty);
 }
@@ -344,6 +344,7 @@ void TestCoil::refused()
     QCOMPARE(!KnightSelfCapacitancePf(coil), empty.contains('K'));
     QCOMPARE(QList<bool>({!HelicalSelfResonanceMhz(coil), !FiguresHoldUpToMhz(coil)}), QList<bool>(2, empty.contains('S')));
     QCOMPARE(!AcResistanceOhm(coil, mhz), empty.contains('A'));
+    QCOMPARE(!ApparentInductanceMicroH(coil, mhz), empty.contains('R') || empty.contains('S') || !(mhz > 0)); // nor L'
     QCOMPARE(!UnloadedQ(coil, mhz), !AcResistanceOhm(coil, mhz) || !ApparentInductanceMicroH(coil, mhz));
     QCOMPARE(!SkinDepthMm(coil.conductor, mhz), !(mhz > 0));
     for (int f = int(SheetFigure::CurrentSheetInductance); f <= int(SheetFigure::FiguresLimit); ++f)
