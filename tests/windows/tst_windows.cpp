@@ -282,9 +282,9 @@ void TestWindows::scenario_data()
     // The converter: the search, its stuck pass and its limit, the bars.
     row("conversion", "C", {"open:Form3", "Command1"},
         {"TextIND=204.546", "LabelIND2=205.072", "LabelSPI=54.00", "LabelLUN=38", "LabelSPZ=0.69", "FiloCm=11.809",
-         "VScroll1=108", "VScroll2=75", "passes=6", "LabelIND2.tip~Bobina: diametro 70 mm, lunghezza 37.66 mm, 53.8 spire",
+         "VScroll1=108", "VScroll2=75", "passes=6", "LabelIND2.tip~classica): 205.072 µH, scarto +1.6 %\nBobina: diametro 70 mm, lunghezza 37.66 mm, 53.8 spire",
          "TextIND.tip~Bobina: diametro 75 mm, lunghezza 35 mm, 50 spire"},
-        {"LabelIND2.tip~Coil: diameter 70 mm, length 37.66 mm, 53.8 turns",
+        {"LabelIND2.tip~classic formula): 205.072 µH, off by +1.6 %\nCoil: diameter 70 mm, length 37.66 mm, 53.8 turns",
          "TextIND.tip~Coil: diameter 75 mm, length 35 mm, 50 turns"});
     row("a stuck pass goes on by a tenth", "C",
         {"open:Form3", "TextDIA1=10", "TextSPI=62", "TextLUN=27", "TextDIA2=75", "Command1"},
