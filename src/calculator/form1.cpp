@@ -217,9 +217,9 @@ void Form1::CmdKalc_Click()
         QStringList note{AccuracyNote(bobina.induttanza, bobina.D, bobina.lunghezza, bobina.N, QLocale(),
                                       bobina.spireCalcolate ? ShownFigure::RequestedInductance
                                                             : ShownFigure::Inductance)};
-        // Turns for a frequency: the coil's own capacitance moves that frequency.
-        if (bobina.capacita > 0)
-            note << SelfCapacitanceNote(bobina.induttanza, bobina.capacita, bobina.D, bobina.lunghezza, bobina.N);
+        // Turns for a frequency: the coil's own capacitance moves that frequency
+        // (no note without a capacitance).
+        note << SelfCapacitanceNote(bobina.induttanza, bobina.capacita, bobina.D, bobina.lunghezza, bobina.N);
         note.removeAll(QString());
         ui->SEO->setToolTip(note.join(QStringLiteral("\n\n")));
     }
