@@ -281,7 +281,7 @@ void TestWindows::scenario_data()
         {"box!~Nel campo \"Lunghezza bobina\" il testo \"5x\"", "LunBob=5x"}, {"box!~In the field \"Coil length\" the text \"5x\" is not a number."});
     // The converter: the search, its stuck pass and its limit, the bars.
     row("conversion", "C", {"open:Form3", "Command1"},
-        {"TextIND=204.546", "LabelIND2=205.072", "LabelSPI=54.00", "LabelLUN=38", "LabelSPZ=0.69", "FiloCm=11.809",
+        {"TextIND=204.546", "TextLUN=35", "LabelIND2=205.072", "LabelSPI=54.00", "LabelLUN=38", "LabelSPZ=0.69", "FiloCm=11.809",
          "VScroll1=108", "VScroll2=75", "passes=6", "LabelIND2.tip~classica): 205.072 µH, scarto +1.6 %\nBobina: diametro 70 mm, lunghezza 37.66 mm, 53.8 spire",
          "TextIND.tip~Bobina: diametro 75 mm, lunghezza 35 mm, 50 spire"},
         {"LabelIND2.tip~classic formula): 205.072 µH, off by +1.6 %\nCoil: diameter 70 mm, length 37.66 mm, 53.8 turns",
