@@ -292,8 +292,12 @@ void TestCoil::selfResonance()
     QCOMPARE(FiguresHoldUpToMhz(c).value_or(0), 0.6 * fs);
     QVERIFY(ApparentInductanceMicroH(c, 0.99 * fs) > 10 * *RoundWireInductanceMicroH(c)); // the line's pole at fs
     QVERIFY(!ApparentInductanceMicroH(c, fs) && !UnloadedQ(c, fs) && UnloadedQ(c, 0.95 * fs) < UnloadedQ(c, fs / 2));
-    CoilSpec denser = c; denser.former = Former::Polystyrene; // a former of higher permittivity lowers it
-    QVERIFY(HelicalSelfResonanceMhz(denser) < fs);
+    CoilSpec denser = c; // each former of higher permittivity (von Hippel 1954, at 1-100 MHz) lowers it
+    for (const auto &[former, er] : std::initializer_list<std::pair<Former, double>>{
+             {Former::Ptfe, 2.1}, {Former::Polystyrene, 2.55}, {Former::Pvc, 3}, {Former::Glass, 4.8}, {Former::Ceramic, 6}}) {
+        const double before = *HelicalSelfResonanceMhz(denser);
+        QVERIFY(RelativePermittivity(denser.former = former) == er && *HelicalSelfResonanceMhz(denser) <= before);
+    }
     // Q is ωL/R of the figures tested apart, lowered as L/L' where the distributed capacitance counts (Terman 1943).
     const double f = fs / 4, L = *RoundWireInductanceMicroH(c), q = 2 * M_PI * f * L / *AcResistanceOhm(c, f);
     QVERIFY(near(UnloadedQ(c, f), q * L / *ApparentInductanceMicroH(c, f), 1e-9 * q));

@@ -39,8 +39,7 @@ inline QList<QPoint> ClickPoints(const QWidget *control)
     QStyle *style = control->style();
     const QRect indicator =
         style->subElementRect(radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option, control);
-    QRect contents = control->rect();
-    contents.setLeft(indicator.right() + 1 + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, control));
+    const QRect contents = style->subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &option, control);
     const QRect caption = control->fontMetrics().boundingRect(
         contents, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, button->text());
     return {indicator.center(), (caption & contents).center()};
