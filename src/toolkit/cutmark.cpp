@@ -12,6 +12,9 @@
 namespace {
 
 const QString kEllipsis = QStringLiteral("…");
+// The two pixels a field keeps on each side of its text: the mark covers them
+// at the edge it stands on, and keeps them from the last character it leaves.
+constexpr int kMargine = 2;
 
 QString TextOf(const QWidget *result)
 {
@@ -35,10 +38,8 @@ Room TextRoom(const QWidget *result)
         option.initFrom(field);
         option.lineWidth = field->hasFrame() ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field) : 0;
         const QMargins margins = field->textMargins();
-        // The field keeps two pixels on each side of its text.
         return {field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field)
-                    .marginsRemoved(margins)
-                    .adjusted(2, 0, -2, 0),
+                    .marginsRemoved(margins + QMargins(kMargine, 0, kMargine, 0)),
                 false};
     }
     const auto *label = static_cast<const QLabel *>(result);
@@ -102,14 +103,14 @@ public:
         // fits beside it, so no half character shows.
         const QFontMetrics metrics = result->fontMetrics();
         const QString text = TextOf(result);
-        const int markWidth = metrics.horizontalAdvance(kEllipsis) + 2;
+        const int markWidth = metrics.horizontalAdvance(kEllipsis) + kMargine;
         qsizetype shown = text.size();
         while (shown > 0
                && metrics.horizontalAdvance(cutOnLeft ? text.right(shown) : text.left(shown)) + markWidth > room.width())
             --shown;
         const int kept = metrics.horizontalAdvance(cutOnLeft ? text.right(shown) : text.left(shown));
-        const int width = room.width() - kept + 2;
-        const QRect place(cutOnLeft ? room.left() - 2 : room.left() + kept, room.top(), width, room.height());
+        const int width = room.width() - kept + kMargine;
+        const QRect place(cutOnLeft ? room.left() - kMargine : room.left() + kept, room.top(), width, room.height());
         if (mark->geometry() != place)
             mark->setGeometry(place);
         if (!mark->isVisible())

@@ -10,6 +10,12 @@ namespace {
 constexpr int kButtonText = Qt::AlignCenter | Qt::TextWordWrap;
 constexpr int kCheckBoxText = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
 
+// A margin of `pixels` at the left and at the right.
+QMargins aiLati(int pixels)
+{
+    return {pixels, 0, pixels, 0};
+}
+
 // The style draws the control without its caption; the caption is drawn here,
 // wrapped within the given rectangle.
 void drawCaption(QStylePainter &painter, const QWidget *control, const QRect &area, int flags,
@@ -53,7 +59,7 @@ void WrappingButton::paintEvent(QPaintEvent *)
     QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
     // The calculator's long captions keep clear of the button's edges.
     if (m_lineBreakAtBlanks)
-        contents.adjust(3, 0, -3, 0);
+        contents -= aiLati(3);
     drawCaption(painter, this, contents, kButtonText, option.palette, caption(), QPalette::ButtonText);
 }
 
@@ -82,7 +88,7 @@ void WrappingCheckBox::paintEvent(QPaintEvent *)
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = painter.boundingRect(text, kCheckBoxText, caption).adjusted(-1, 0, 1, 0) & rect();
+        focus.rect = painter.boundingRect(text, kCheckBoxText, caption).marginsAdded(aiLati(1)) & rect();
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
 }
