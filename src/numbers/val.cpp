@@ -154,7 +154,7 @@ std::optional<double> readAsLocale(const QString &text, const QLocale &locale)
     std::string number;
     const auto is = [&](qsizetype at, const QString &sign) { return QString(QChar(t[at])) == sign; };
     if (t[i] == u'-' || t[i] == u'+' || is(i, locale.negativeSign()) || is(i, locale.positiveSign())) {
-        number += (t[i] == u'+' || is(i, locale.positiveSign())) ? '+' : '-';
+        number += (t[i] == u'-' || is(i, locale.negativeSign())) ? '-' : '+';
         ++i;
     }
     const auto digitsFrom = [&](qsizetype &at) {
