@@ -35,16 +35,18 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent *>(event)->key() != Qt::Key_F1
-            || !watched->isWidgetType())
-            return false;
-        QWidget *window = static_cast<QWidget *>(watched)->window();
-        auto *form = qobject_cast<FormBase *>(window->property(kFormProperty).value<QObject *>());
-        if (!form || form->Window() != window)
-            return false;
-        const QString page = form->HelpPage();
-        Guard([&] { OpenHelp(page); });
-        return true;
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F1
+            && watched->isWidgetType()) {
+            QWidget *window = static_cast<QWidget *>(watched)->window();
+            // A window of the program's own; any other (the manual, a message) has no page.
+            if (auto *form = qobject_cast<FormBase *>(window->property(kFormProperty).value<QObject *>());
+                form && form->Window() == window) {
+                const QString page = form->HelpPage();
+                Guard([&] { OpenHelp(page); });
+                return true;
+            }
+        }
+        return false;
     }
 };
 
