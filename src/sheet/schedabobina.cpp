@@ -87,8 +87,9 @@ void SchedaBobina::Form_Load()
 {
     const QSettings impostazioni;
     const auto indice = [&](const QString &chiave, const QComboBox *combo) {
-        const int i = impostazioni.value(chiave, 0).toInt();
-        return i >= 0 && i < combo->count() ? i : 0;
+        // The list's first choice for an index it does not have (no text there).
+        const int i = impostazioni.value(chiave).toInt();
+        return combo->itemText(i).isEmpty() ? 0 : i;
     };
     m_calibro = indice(kCalibro, ui->ComboCalibro);
     ui->ComboCalibro->setCurrentIndex(m_calibro);
