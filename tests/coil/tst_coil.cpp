@@ -55,7 +55,7 @@ void TestCoil::inductance_data()
     const struct { const char *name; double d, l, n; bool shape; } refused[] = {
         {"zero diameter", 0, 20, 10, false}, {"NaN diameter", kNaN, 20, 10, false}, {"infinite length", 20, kInf, 10, false},
         {"zero turns", 20, 20, 0, true},     {"negative turns", 20, 20, -10, true}, {"NaN turns", 20, 20, kNaN, true},
-        {"too few turns to count", 20, 20, 1e-200, true}};
+        {"too few turns to count", 20, 20, 1e-200, true}, {"negative diameter", -20, 20, 10, false}};
     for (const auto &r : refused)
         QTest::newRow(r.name) << r.d << r.l << r.n << kNaN << kNaN << r.shape;
 }
