@@ -73,7 +73,8 @@ void TestSheet::text_data()
         "- Il filo \\(1.000 mm\\) non sta nel passo \\(0.500 mm\\): le spire si sovrapporrebbero.*"};
     QTest::newRow("no wire: the wire's figures empty") << "it_IT" << 0.0 << designer << two
                                                         << QStringList{"A: 265,21 µH", "C:", "D:", "H:", "I:", "L:"};
-    QTest::newRow("no frequency, one turn a millimetre each way") << "it_IT" << 0.4 << QList<double>{1, 1, 1} << QList<double>{} << QStringList{"D: \\d+,\\d+ m", "I:", "K:"};
+    QTest::newRow("no frequency, one turn a millimetre each way, its wire 10 µm") << "it_IT" << 0.01 << QList<double>{1, 1, 1}
+        << QList<double>{} << QStringList{"D: \\d+,\\d+ m", "E: 0,000002 g", "I:", "K:"}; // six decimals at most
     QTest::newRow("past the sheet's range, a large coil") << "it_IT" << 0.4 << QList<double>{1000, 200, 500} << QList<double>{1000}
         << QStringList{"A: 384.615 µH", "- A 1.000,000 MHz la bobina è troppo vicina .*"}; // no decimals past 5 figures
     QTest::newRow("no turns, no coil") << "C" << 0.4 << QList<double>{55, 55, 0} << two << QStringList{"A:", "B:", "C:",

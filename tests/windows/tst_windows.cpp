@@ -6,6 +6,7 @@
 #include "common/columns.h"
 #include "common/windowtest.h"
 #include "numbers/val.h"
+#include "toolkit/colour.h"
 #include "toolkit/definition.h"
 
 #include <QAccessible>
@@ -346,15 +347,16 @@ void TestWindows::scenario()
 // The first language the system asks for decides: Italian for "it", alone or with a region or an encoding.
 void TestWindows::language()
 {
-    for (const char *asked : {"it", "it-IT", "it_CH", "it.UTF-8", "IT"})
-        QCOMPARE(LanguageOf({asked, "en"}), Language::Italian);
-    for (const char *asked : {"its", "en", "en-IT"})
-        QCOMPARE(LanguageOf({asked, "it"}), Language::English);
+    const char *asked[] = {"it", "it-IT", "it_CH", "it.UTF-8", "IT", "its", "en", "en-IT"}; // then English, then Italian
+    for (int i = 0; i < 8; ++i)
+        QCOMPARE(LanguageOf({asked[i], i < 5 ? "en" : "it"}), i < 5 ? Language::Italian : Language::English);
     QCOMPARE(LanguageOf({}), Language::English);
 }
-// A bar takes 0 to 32767, as the program's bars always have; outside, run-time error 380.
+// A bar takes 0 to 32767, as the program's bars always have; outside, run-time error 380. A colour written as text
+// reads in either of the forms the definitions use.
 void TestWindows::barValues()
 {
+    QCOMPARE(QList<std::uint32_t>({ParseColour("&HC0C0FF"), ParseColour(" &h00C0E0FF& ")}), QList<std::uint32_t>({0xC0C0FF, 0xC0E0FF}));
     QScrollBar bar; bar.setMaximum(40000); // wider than the values allowed, so that the refusal is the program's
     for (const int value : {0, 32767, -1, 32768})
         QCOMPARE(errorOf([&] { SetScrollValue(&bar, value); QCOMPARE(bar.value(), value); }), value < 0 || value > 32767 ? 380 : 0);
