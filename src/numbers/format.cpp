@@ -16,8 +16,8 @@ namespace {
 struct Decimal
 {
     std::string digits;
-    int scale = 0;
-    bool negative = false;
+    int scale;
+    bool negative;
 };
 
 struct Picture
@@ -61,15 +61,13 @@ void normalise(Decimal &d)
 
 Decimal decimalOf(Quantity q)
 {
-    Decimal d;
     const __int128 n = q.raw();
-    d.negative = n < 0;
+    Decimal d{{}, 4, n < 0}; // a count of ten-thousandths
     unsigned __int128 magnitude = d.negative ? static_cast<unsigned __int128>(-n) : static_cast<unsigned __int128>(n);
     do {
         d.digits.insert(d.digits.begin(), static_cast<char>('0' + static_cast<int>(magnitude % 10)));
         magnitude /= 10;
     } while (magnitude != 0);
-    d.scale = 4;
     normalise(d);
     return d;
 }
@@ -78,16 +76,13 @@ Decimal decimalOf(double x)
 {
     if (!std::isfinite(x))
         throw RuntimeError(ErrorNumber::Overflow);
-    Decimal d;
-    d.negative = std::signbit(x); // a zero, -0 too, is written without its sign
     char buffer[64];
     // Fifteen significant digits: d.dddddddddddddde±x
     std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(x));
     const std::string text(buffer);
     const std::size_t e = text.find('e');
-    d.digits = text.substr(0, 1) + text.substr(2, e - 2);
-    const int exponent = std::atoi(text.c_str() + e + 1);
-    d.scale = 14 - exponent;
+    // A zero, -0 too, is written without its sign.
+    Decimal d{text.substr(0, 1) + text.substr(2, e - 2), 14 - std::atoi(text.c_str() + e + 1), std::signbit(x)};
     if (d.scale < 0) {
         d.digits.append(static_cast<std::size_t>(-d.scale), '0');
         d.scale = 0;
