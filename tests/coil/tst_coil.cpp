@@ -331,8 +331,8 @@ void TestCoil::refused_data()
         {"infinite turns", {20, 20, kInf, 1}, 1, "WRKSA"}, {"negative wire", {20, 20, 10, -1}, 1, "WRKSA"},
         {"wire wider than pitch", {20, 20, 10, 2.1}, 1, "RA"}, {"half a turn", {20, 0.5, 0.5, 0.5}, 1, "RKS"},
         {"l/D 0.05", {199, 10, 10, 1}, 1, "KS"}, {"l/D 55", {9, 550, 500, 1}, 1, "KS"},
-        {"l/D 50, the last shape", {9.5, 500, 500, 0.5}, 1, ""},
-        {"wire under 3 skin depths", {20, 20, 100, 0.19}, 1, "A"}, {"zero MHz", {20, 20, 10, 1}, 0, "A"},
+        {"l/D 50, the last shape", {9.5, 500, 500, 0.5}, 1, ""}, {"zero MHz", {20, 20, 10, 1}, 0, "A"},
+        {"wire under 3 skin depths", {20, 20, 100, 0.19}, 1, "A"}, {"wire just over", {20, 20, 100, 0.2}, 1, ""},
         {"negative MHz", {20, 20, 10, 1}, -1, "A"}, {"a sound coil", {20, 20, 10, 1}, 1, ""}, {"one turn", {5, 1, 1, 0.5}, 1, ""}};
     for (const auto &r : rows)
         QTest::newRow(r.name) << r.coil << r.mhz << QString(r.empty);
