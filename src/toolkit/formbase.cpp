@@ -24,12 +24,11 @@ class HelpKey : public QObject
 public:
     static void Install()
     {
-        static HelpKey *const filter = [] {
-            auto *key = new HelpKey;
-            qApp->installEventFilter(key);
-            return key;
-        }();
-        Q_UNUSED(filter)
+        static HelpKey *filter = nullptr;
+        if (!filter) {
+            filter = new HelpKey;
+            qApp->installEventFilter(filter);
+        }
     }
 
 protected:
