@@ -75,7 +75,7 @@ void TestCoil::inductance()
 void TestCoil::accuracyNote_data()
 {
     columns<QLocale, bool, double, double, double, double, QString>("locale", "requested", "shown", "D", "l", "N", "texts");
-    QTest::newRow("en_US inductance") << kEn << false << 1.35889 << 20.0 << 20.0 << 10.0 << "1.359 1.359 0.0 20 20 10 1.00";
+    QTest::newRow("en_US 0.048 % rounds to 0.0, unsigned") << kEn << false << 1.35955 << 20.0 << 20.0 << 10.0 << "1.359 1.360 0.0 20 20 10 1.00";
     QTest::newRow("en_US a tenth above") << kEn << false << 1.36025 << 20.0 << 20.0 << 10.0 << "1.359 1.360 +0.1 20 20 10 1.00";
     QTest::newRow("it_IT requested, short coil") << kIt << true << 0.7273 << 100.0 << 10.0 << 2.0
                                                  << "0,803 0,727 -9,4 100 10 2 0,10 0,4";
