@@ -151,8 +151,7 @@ void TestSheet::followsTheConverter()
 {
     WindowTest test(QStringLiteral("it_IT"));
     test.open(QStringLiteral("Form3"));
-    test.click(QStringLiteral("Command1"));
-    test.click(QStringLiteral("CmdScheda"));
+    test.click(QStringLiteral("Command1")); test.click(QStringLiteral("CmdScheda"));
     const auto coil = [] { return WindowTest::sheet()->findChild<QLabel *>(QStringLiteral("LabelBobina"))->text(); };
     QCOMPARE(coil(), QStringLiteral("Ø 70 mm, lunghezza 37,66 mm, 53,80 spire, passo 0,700 mm"));
     QCOMPARE(DescriviBobina({10, 1, 1, {}}), QStringLiteral("Ø 10 mm, lunghezza 1 mm, 1 spire, passo 1,000 mm"));
@@ -166,8 +165,7 @@ void TestSheet::followsTheConverter()
     QCOMPARE(HelpWindow()->property("source").toUrl().toString(), QStringLiteral("qrc:/help/convertitore.html#scheda"));
     OpenHelp(QStringLiteral("manca.html#x")); QTest::keyClick(HelpWindow(), Qt::Key_F1); // no such page: the first; F1 there: none
     QCOMPARE(HelpWindow()->property("source").toUrl().toString(), QStringLiteral("qrc:/help/index.html"));
-    QTest::keyClick(test.window, Qt::Key_Escape);
-    QVERIFY(!WindowTest::sheet());
+    QTest::keyClick(test.window, Qt::Key_Escape); QVERIFY(!WindowTest::sheet()); // Esc closes it
 }
 // What the user chose comes back in the next run, under another locale too.
 void TestSheet::remembersItsInputs()
