@@ -2,6 +2,8 @@
 #include "toolkit/svgimage.h"
 
 #include <QPainter>
+#include <QPixmap>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 #include <memory>
@@ -35,8 +37,20 @@ void SvgImage::paintEvent(QPaintEvent *)
 {
     if (m_source.isEmpty())
         return;
-    // Drawn from the vectors at every paint, so it is crisp at any screen scale.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    const QString key = QStringLiteral("svg:%1:%2x%3").arg(m_source).arg(pixels.width()).arg(pixels.height());
+    QPixmap picture;
+    if (!QPixmapCache::find(key, &picture)) {
+        picture = QPixmap(pixels);
+        picture.fill(Qt::transparent);
+        QPainter render(&picture);
+        render.setRenderHint(QPainter::Antialiasing);
+        rendererFor(m_source)->render(&render, QRectF(QPointF(0, 0), QSizeF(pixels)));
+        render.end();
+        QPixmapCache::insert(key, picture);
+    }
+    picture.setDevicePixelRatio(ratio);
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    rendererFor(m_source)->render(&painter, QRectF(rect()));
+    painter.drawPixmap(0, 0, picture);
 }

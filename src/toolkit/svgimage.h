@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // An image control: paints its SVG picture stretched over its whole rectangle,
-// crisp at any screen scale. Each picture is read once and drawn from its
-// vectors whenever it is painted.
+// crisp at any screen scale. Each picture is rendered once per size.
 #pragma once
 
 #include <QString>
