@@ -307,7 +307,7 @@ std::vector<Case> Cases(Application &program)
                          {}, [&converter] { Control<QAbstractButton>(converter, "Command1")->click(); }, {},
                          [&converter] {
                              // Every click repeats the same search; the number of passes shows it ran.
-                             const qsizetype passes = converter.UltimaRicerca().size();
+                             const int passes = converter.PassiUltimaRicerca();
                              if (passes == 0)
                                  Fail(QStringLiteral("the conversion made no search"));
                              return QStringLiteral(", %1 passes").arg(passes);
