@@ -58,8 +58,7 @@ double Seconds(const timeval &t)
     return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6;
 }
 
-template<typename T>
-double Median(std::vector<T> values)
+template<typename T> double Median(std::vector<T> values)
 {
     std::sort(values.begin(), values.end());
     const size_t n = values.size();
@@ -83,7 +82,8 @@ std::string Environment(const std::string &platform)
 {
     if (platform == "offscreen")
         return "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen";
-    return "env QT_QPA_PLATFORM=" + platform + " DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/solenorium-bench";
+    return "env QT_QPA_PLATFORM=" + platform
+        + " DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/solenorium-bench";
 }
 
 void SetEnvironment(const std::string &platform)
@@ -219,7 +219,8 @@ double CallgrindTotal(const std::string &environment, const std::string &options
 }
 
 // The three start-up executables, in the order of the table's columns.
-const char *const kStartups[] = {"solenorium_bench_bare", "solenorium_bench_button", "solenorium_bench_startup"};
+const char *const kStartups[] = {"solenorium_bench_bare", "solenorium_bench_button",
+                                 "solenorium_bench_startup"};
 constexpr int kBare = 0;
 constexpr int kButton = 1;
 constexpr int kProgram = 2;
@@ -326,10 +327,10 @@ int main(int argc, char *argv[])
     if (handlersToo) {
         std::fprintf(stderr, "handlers: %d calls each ...\n", calls);
         const std::string log = "/tmp/solenorium-bench-handlers.log";
-        const std::string listing = Capture(Environment("offscreen") + " "
-                                            + Quote(bindir + "/solenorium_bench_handlers") + " --calls "
-                                            + std::to_string(calls) + " 2>" + Quote(log)
-                                            + " || { tail -n 5 " + Quote(log) + " >&2; exit 1; }");
+        const std::string listing =
+            Capture(Environment("offscreen") + " " + Quote(bindir + "/solenorium_bench_handlers")
+                    + " --calls " + std::to_string(calls) + " 2>" + Quote(log) + " || { tail -n 5 "
+                    + Quote(log) + " >&2; exit 1; }");
         for (const std::string &line : Split(listing, '\n')) {
             const std::vector<std::string> f = Split(line, '\t');
             if (f.size() != 6)
@@ -386,8 +387,8 @@ int main(int argc, char *argv[])
                     "wall time", row.ms[kBare], row.ms[kButton], row.ms[kProgram], timeRatio, "<= 1.25",
                     Verdict(timeRatio <= kStartTimeTarget), row.ms[kProgram] / row.ms[kButton]);
         std::printf("%-9s %-19s %9.1f ms %9.1f ms %9.1f ms %7.3f %8s %-6s %10.3f\n", row.platform.c_str(),
-                    "wall time, fastest", row.fastestMs[kBare], row.fastestMs[kButton], row.fastestMs[kProgram],
-                    row.fastestMs[kProgram] / row.fastestMs[kBare], "", "",
+                    "wall time, fastest", row.fastestMs[kBare], row.fastestMs[kButton],
+                    row.fastestMs[kProgram], row.fastestMs[kProgram] / row.fastestMs[kBare], "", "",
                     row.fastestMs[kProgram] / row.fastestMs[kButton]);
         std::printf("%-9s %-19s %9.1f ms %9.1f ms %9.1f ms %7.3f %8s %-6s %10.3f\n", row.platform.c_str(),
                     "CPU time (user+sys)", row.cpuMs[kBare], row.cpuMs[kButton], row.cpuMs[kProgram],
@@ -398,8 +399,9 @@ int main(int argc, char *argv[])
         if (row.instructions[kBare] > 0)
             std::printf("%-9s %-19s %11.1fM %11.1fM %11.1fM %7.3f %8s %-6s %10.3f\n", row.platform.c_str(),
                         "instructions", row.instructions[kBare] / 1e6, row.instructions[kButton] / 1e6,
-                        row.instructions[kProgram] / 1e6, row.instructions[kProgram] / row.instructions[kBare], "",
-                        "", row.instructions[kProgram] / row.instructions[kButton]);
+                        row.instructions[kProgram] / 1e6,
+                        row.instructions[kProgram] / row.instructions[kBare], "", "",
+                        row.instructions[kProgram] / row.instructions[kButton]);
     }
 
     if (!handlers.empty()) {
@@ -408,8 +410,8 @@ int main(int argc, char *argv[])
                     "done); target: click under %.0f us. Ir/call: instructions per click under\n"
                     "callgrind (%d calls) for the three slowest.\n\n",
                     handlers.front().calls, kHandlerTargetUs, cgCalls);
-        std::printf("%3s  %-28s %-52s %9s %11s %6s %10s\n", "#", "handler", "variant", "click us", "+repaint us",
-                    "target", "Ir/call");
+        std::printf("%3s  %-28s %-52s %9s %11s %6s %10s\n", "#", "handler", "variant", "click us",
+                    "+repaint us", "target", "Ir/call");
         for (const HandlerRow &row : handlers) {
             const bool met = row.us < kHandlerTargetUs;
             allMet = allMet && met;

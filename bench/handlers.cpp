@@ -56,15 +56,15 @@ protected:
             if (auto *box = qobject_cast<QMessageBox *>(watched)) {
                 const QString text = box->text();
                 QTimer::singleShot(0, box, [box] { box->accept(); });
-                QTimer::singleShot(0, qApp, [text] { Fail(QStringLiteral("a message box appeared: ") + text); });
+                QTimer::singleShot(0, qApp,
+                                   [text] { Fail(QStringLiteral("a message box appeared: ") + text); });
             }
         }
         return QObject::eventFilter(watched, event);
     }
 };
 
-template<typename T>
-T *Control(FormBase &form, const char *name)
+template<typename T> T *Control(FormBase &form, const char *name)
 {
     if (!form.Window())
         Fail(QStringLiteral("window not loaded looking for %1").arg(QLatin1String(name)));
@@ -165,8 +165,8 @@ void Run(const Case &c, int index, int warmup, int calls, bool collect)
         Settle();
     }
     const QString variant = c.note ? c.variant + c.note() : c.variant;
-    std::printf("%d\t%s\t%s\t%lld\t%lld\t%d\n", index, qPrintable(c.handler), qPrintable(variant), Median(alone),
-                Median(painted), calls);
+    std::printf("%d\t%s\t%s\t%lld\t%lld\t%d\n", index, qPrintable(c.handler), qPrintable(variant),
+                Median(alone), Median(painted), calls);
     std::fflush(stdout);
 }
 
@@ -191,26 +191,34 @@ std::vector<Case> Cases(Application &program)
         {"Cmd3", "mode 3: capacitance from L, f", {{"Text1", "10"}, {"Text3", "7"}}, "12"},
         {"Cmd4", "mode 4: inductance of a coil", {{"Text4", "20"}, {"Text5", "20"}, {"Text6", "30"}}, "25"},
         {"Cmd5", "mode 5: turns for L", {{"Text1", "4.1026"}, {"Text4", "20"}, {"Text6", "30"}}, "5"},
-        {"Cmd6", "mode 6: turns for f, C", {{"Text3", "7"}, {"Text2", "100"}, {"Text4", "20"}, {"Text6", "30"}},
+        {"Cmd6",
+         "mode 6: turns for f, C",
+         {{"Text3", "7"}, {"Text2", "100"}, {"Text4", "20"}, {"Text6", "30"}},
          "14"},
         {"Cmd7", "mode 7: low-pass filter", {{"Text3", "28"}}, "7"},
     };
     for (const Modo &modo : modi) {
         auto turn = std::make_shared<bool>(false);
-        cases.push_back({QStringLiteral("Form1 CmdKalc \"Calcola\""), QString::fromUtf8(modo.variant),
-                         [&calculator, modo] {
-                             calculator.Show();
-                             Control<QAbstractButton>(calculator, modo.button)->click();
-                             for (const auto &[box, text] : modo.inputs)
-                                 Control<QLineEdit>(calculator, box)->setText(QString::fromUtf8(text));
-                         },
-                         [&calculator, modo, turn] {
-                             *turn = !*turn;
-                             const auto &[box, text] = modo.inputs.front();
-                             Control<QLineEdit>(calculator, box)->setText(QString::fromUtf8(*turn ? modo.other : text));
-                         },
-                         [&calculator] { Control<QAbstractButton>(calculator, "CmdKalc")->click(); }, {}, {},
-                         [&calculator] { return Snapshot(calculator, {"SEO", "LblC1", "LblFT"}); }});
+        cases.push_back(
+            {QStringLiteral("Form1 CmdKalc \"Calcola\""),
+             QString::fromUtf8(modo.variant),
+             [&calculator, modo] {
+                 calculator.Show();
+                 Control<QAbstractButton>(calculator, modo.button)->click();
+                 for (const auto &[box, text] : modo.inputs)
+                     Control<QLineEdit>(calculator, box)->setText(QString::fromUtf8(text));
+             },
+             [&calculator, modo, turn] {
+                 *turn = !*turn;
+                 const auto &[box, text] = modo.inputs.front();
+                 Control<QLineEdit>(calculator, box)->setText(QString::fromUtf8(*turn ? modo.other : text));
+             },
+             [&calculator] { Control<QAbstractButton>(calculator, "CmdKalc")->click(); },
+             {},
+             {},
+             [&calculator] {
+                 return Snapshot(calculator, {"SEO", "LblC1", "LblFT"});
+             }});
     }
 
     // The designer: every step, clicked and then undone by its opposite step,
@@ -236,50 +244,57 @@ std::vector<Case> Cases(Application &program)
         const char *what;
     };
     const std::vector<Passo> passi = {
-        {"Cmdpiu1", "Cmdmeno1", "Option1", "+1 diameter"},   {"Cmdmeno1", "Cmdpiu1", "Option1", "-1 diameter"},
-        {"Cmdpiu1", "Cmdmeno1", "Option2", "+1 length"},     {"Cmdmeno1", "Cmdpiu1", "Option2", "-1 length"},
-        {"Cmdpiu1", "Cmdmeno1", "Option3", "+1 turns"},      {"Cmdmeno1", "Cmdpiu1", "Option3", "-1 turns"},
-        {"Cmdpiu1", "Cmdmeno1", "Option4", "+1 C1"},         {"Cmdmeno1", "Cmdpiu1", "Option4", "-1 C1"},
-        {"Cmdpiu1", "Cmdmeno1", "Option5", "+1 C2"},         {"Cmdmeno1", "Cmdpiu1", "Option5", "-1 C2"},
-        {"piu05", "meno05", nullptr, "+0.5 diameter"},       {"meno05", "piu05", nullptr, "-0.5 diameter"},
-        {"piu10a", "meno10a", nullptr, "+10 diameter"},      {"meno10a", "piu10a", nullptr, "-10 diameter"},
-        {"piu10b", "meno10b", nullptr, "+10 length"},        {"meno10b", "piu10b", nullptr, "-10 length"},
-        {"piu10c", "meno10c", nullptr, "+10 turns"},         {"meno10c", "piu10c", nullptr, "-10 turns"},
-        {"piu10d", "meno10d", nullptr, "+10 C1"},            {"meno10d", "piu10d", nullptr, "-10 C1"},
-        {"piu10e", "meno10e", nullptr, "+10 C2"},            {"meno10e", "piu10e", nullptr, "-10 C2"},
+        {"Cmdpiu1", "Cmdmeno1", "Option1", "+1 diameter"}, {"Cmdmeno1", "Cmdpiu1", "Option1", "-1 diameter"},
+        {"Cmdpiu1", "Cmdmeno1", "Option2", "+1 length"},   {"Cmdmeno1", "Cmdpiu1", "Option2", "-1 length"},
+        {"Cmdpiu1", "Cmdmeno1", "Option3", "+1 turns"},    {"Cmdmeno1", "Cmdpiu1", "Option3", "-1 turns"},
+        {"Cmdpiu1", "Cmdmeno1", "Option4", "+1 C1"},       {"Cmdmeno1", "Cmdpiu1", "Option4", "-1 C1"},
+        {"Cmdpiu1", "Cmdmeno1", "Option5", "+1 C2"},       {"Cmdmeno1", "Cmdpiu1", "Option5", "-1 C2"},
+        {"piu05", "meno05", nullptr, "+0.5 diameter"},     {"meno05", "piu05", nullptr, "-0.5 diameter"},
+        {"piu10a", "meno10a", nullptr, "+10 diameter"},    {"meno10a", "piu10a", nullptr, "-10 diameter"},
+        {"piu10b", "meno10b", nullptr, "+10 length"},      {"meno10b", "piu10b", nullptr, "-10 length"},
+        {"piu10c", "meno10c", nullptr, "+10 turns"},       {"meno10c", "piu10c", nullptr, "-10 turns"},
+        {"piu10d", "meno10d", nullptr, "+10 C1"},          {"meno10d", "piu10d", nullptr, "-10 C1"},
+        {"piu10e", "meno10e", nullptr, "+10 C2"},          {"meno10e", "piu10e", nullptr, "-10 C2"},
     };
     for (const bool engaged : {false, true}) {
         for (const Passo &passo : passi) {
-            const QString variant = QString::fromUtf8(passo.what) + (engaged ? QStringLiteral(", locked")
-                                                                              : QStringLiteral(", unlocked"));
-            cases.push_back({QStringLiteral("Form2 %1").arg(QLatin1String(passo.step)), variant,
+            const QString variant = QString::fromUtf8(passo.what)
+                + (engaged ? QStringLiteral(", locked") : QStringLiteral(", unlocked"));
+            cases.push_back({QStringLiteral("Form2 %1").arg(QLatin1String(passo.step)),
+                             variant,
                              [&designer, lock, passo] {
                                  designer.Show();
                                  lock(false);
                                  if (passo.option)
                                      Control<QAbstractButton>(designer, passo.option)->click();
                              },
-                             [lock, engaged] { lock(engaged); }, button(passo.step),
+                             [lock, engaged] { lock(engaged); },
+                             button(passo.step),
                              [lock, engaged, undo = button(passo.undo)] {
                                  lock(engaged);
                                  undo();
                              },
-                             {}, observe});
+                             {},
+                             observe});
         }
     }
     // "&Ricalcolo" after a new diameter is typed (40 and 41 mm in turn).
     auto typed = std::make_shared<bool>(false);
-    cases.push_back({QStringLiteral("Form2 CmdCalc \"&Ricalcolo\""), QStringLiteral("starting coil, diameter typed"),
+    cases.push_back({QStringLiteral("Form2 CmdCalc \"&Ricalcolo\""),
+                     QStringLiteral("starting coil, diameter typed"),
                      [&designer, lock] {
                          designer.Show();
                          lock(false);
                      },
                      [&designer, typed] {
                          *typed = !*typed;
-                         Control<QLineEdit>(designer, "DiamSup")->setText(*typed ? QStringLiteral("41")
-                                                                                 : QStringLiteral("40"));
+                         Control<QLineEdit>(designer, "DiamSup")
+                             ->setText(*typed ? QStringLiteral("41") : QStringLiteral("40"));
                      },
-                     button("CmdCalc"), {}, {}, observe});
+                     button("CmdCalc"),
+                     {},
+                     {},
+                     observe});
 
     // The converter: the recalculation on the window's own coil and on one
     // whose search takes many passes, and a step of each scroll bar.
@@ -296,28 +311,33 @@ std::vector<Case> Cases(Application &program)
         {"300 mm, 100 t, 100 mm -> 20 mm", "300", "100", "100", "20"},
     };
     for (const Bobina &bobina : bobine) {
-        cases.push_back({QStringLiteral("Form3 Command1_Click"), QString::fromUtf8(bobina.variant),
-                         [&converter, bobina] {
-                             converter.Show();
-                             Control<QLineEdit>(converter, "TextDIA1")->setText(QString::fromUtf8(bobina.dia1));
-                             Control<QLineEdit>(converter, "TextSPI")->setText(QString::fromUtf8(bobina.spi));
-                             Control<QLineEdit>(converter, "TextLUN")->setText(QString::fromUtf8(bobina.lun));
-                             Control<QLineEdit>(converter, "TextDIA2")->setText(QString::fromUtf8(bobina.dia2));
-                         },
-                         {}, [&converter] { Control<QAbstractButton>(converter, "Command1")->click(); }, {},
-                         [&converter] {
-                             // Every click repeats the same search; the number of passes shows it ran.
-                             const int passes = converter.PassiUltimaRicerca();
-                             if (passes == 0)
-                                 Fail(QStringLiteral("the conversion made no search"));
-                             return QStringLiteral(", %1 passes").arg(passes);
-                         },
-                         {}});
+        cases.push_back(
+            {QStringLiteral("Form3 Command1_Click"),
+             QString::fromUtf8(bobina.variant),
+             [&converter, bobina] {
+                 converter.Show();
+                 Control<QLineEdit>(converter, "TextDIA1")->setText(QString::fromUtf8(bobina.dia1));
+                 Control<QLineEdit>(converter, "TextSPI")->setText(QString::fromUtf8(bobina.spi));
+                 Control<QLineEdit>(converter, "TextLUN")->setText(QString::fromUtf8(bobina.lun));
+                 Control<QLineEdit>(converter, "TextDIA2")->setText(QString::fromUtf8(bobina.dia2));
+             },
+             {},
+             [&converter] { Control<QAbstractButton>(converter, "Command1")->click(); },
+             {},
+             [&converter] {
+                 // Every click repeats the same search; the number of passes shows it ran.
+                 const int passes = converter.PassiUltimaRicerca();
+                 if (passes == 0)
+                     Fail(QStringLiteral("the conversion made no search"));
+                 return QStringLiteral(", %1 passes").arg(passes);
+             },
+             {}});
     }
     for (const char *bar : {"VScroll1", "VScroll2"}) {
         for (const bool down : {true, false}) {
             const auto step = [&converter, bar](QAbstractSlider::SliderAction action) {
-                return [&converter, bar, action] { Control<QScrollBar>(converter, bar)->triggerAction(action); };
+                return
+                    [&converter, bar, action] { Control<QScrollBar>(converter, bar)->triggerAction(action); };
             };
             const auto add = step(QAbstractSlider::SliderSingleStepAdd);
             const auto sub = step(QAbstractSlider::SliderSingleStepSub);
@@ -332,8 +352,13 @@ std::vector<Case> Cases(Application &program)
                                  Control<QLineEdit>(converter, "TextDIA2")->setText(QStringLiteral("70.00"));
                                  Control<QAbstractButton>(converter, "Command1")->click();
                              },
-                             {}, down ? add : sub, down ? sub : add, {},
-                             [&converter] { return Snapshot(converter, {"VScroll1", "VScroll2", "LabelIND2"}); }});
+                             {},
+                             down ? add : sub,
+                             down ? sub : add,
+                             {},
+                             [&converter] {
+                                 return Snapshot(converter, {"VScroll1", "VScroll2", "LabelIND2"});
+                             }});
         }
     }
     return cases;

@@ -7,7 +7,10 @@
 #include "numbers/localenumber.h"
 #include "numbers/val.h"
 
-static double Fifteen(double x) { return std::copysign(std::strtod(Form(x, 15).c_str(), nullptr), x); }
+static double Fifteen(double x)
+{
+    return std::copysign(std::strtod(Form(x, 15).c_str(), nullptr), x);
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
@@ -21,16 +24,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         x = std::strtod(((in.Below(2) == 1 ? "-" : "") + std::to_string(m) + exponent).c_str(), nullptr);
     }
     const auto text = Run([&] { return FormatLocaleNumber(x, locale); });
-    FUZZ_CHECK(text.Raised(ErrorNumber::Overflow) != std::isfinite(x), "FormatLocaleNumber(" + Number(x) + ")");
+    FUZZ_CHECK(text.Raised(ErrorNumber::Overflow) != std::isfinite(x),
+               "FormatLocaleNumber(" + Number(x) + ")");
     if (!std::isfinite(x))
         return 0;
     // A half between two 15-digit decimals may go either way; an infinity stands for overflow.
     const std::string all = Form(x, 771); // every digit of x
     const bool half = all[16] == '5' && all.find_first_not_of('0', 17) == all.find('e');
-    const double lo = Fifteen(half ? std::nextafter(x, 0) : x), hi = Fifteen(half ? std::nextafter(x, 2 * x) : x);
+    const double lo = Fifteen(half ? std::nextafter(x, 0) : x),
+                 hi = Fifteen(half ? std::nextafter(x, 2 * x) : x);
     const auto back = Run([&] { return ReadFieldNumber(text.value, locale); });
-    const double got = !back.raised ? back.value.value_or(NAN) : back.Raised(ErrorNumber::Overflow) ? HUGE_VAL * x : NAN;
+    const double got = !back.raised          ? back.value.value_or(NAN)
+        : back.Raised(ErrorNumber::Overflow) ? HUGE_VAL * x
+                                             : NAN;
     FUZZ_CHECK((got == lo || got == hi) && !text.value.contains(locale.groupSeparator()),
-               Number(x) + " written " + Quoted(text.value) + " in " + locale.name().toStdString() + " reads " + back.Text());
+               Number(x) + " written " + Quoted(text.value) + " in " + locale.name().toStdString() + " reads "
+                   + back.Text());
     return 0;
 }

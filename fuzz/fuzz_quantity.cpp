@@ -7,7 +7,10 @@
 #include "numbers/quantity.h"
 
 constexpr Int128 kScale = 10000;
-static Quantity Q(std::int64_t n) { return Quantity::fromRaw(n); }
+static Quantity Q(std::int64_t n)
+{
+    return Quantity::fromRaw(n);
+}
 // n / d rounded to the nearest integer, a half to the even one (d > 0).
 static Int128 HalfEven(Int128 n, Int128 d)
 {
@@ -27,27 +30,34 @@ static void Expect(const char *what, Int128 exact, Int128 a, Int128 b, Call &&ca
                    Int128 hi = INT64_MAX)
 {
     const auto got = Run([&] { return Int128(call()); });
-    FUZZ_CHECK(exact < lo || exact > hi ? got.Raised(ErrorNumber::Overflow) : !got.raised && got.value == exact,
-               what + ("(" + Number(a) + ", " + Number(b) + ") = ") + got.Text() + ", exact " + Number(exact));
+    FUZZ_CHECK(
+        exact < lo || exact > hi ? got.Raised(ErrorNumber::Overflow) : !got.raised && got.value == exact,
+        what + ("(" + Number(a) + ", " + Number(b) + ") = ") + got.Text() + ", exact " + Number(exact));
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     FuzzInput in{data, size};
     const int j = in.Take<std::uint8_t>() % 64 - 20;
-    const std::int64_t a = in.Take<std::int64_t>(), b = in.Take<std::int64_t>(), a8 = a % 100000000, b8 = b % 100000000;
+    const std::int64_t a = in.Take<std::int64_t>(), b = in.Take<std::int64_t>(), a8 = a % 100000000,
+                       b8 = b % 100000000;
     Expect("a+b", Int128(a) + b, a, b, [&] { return (Q(a) + Q(b)).raw(); });
     Expect("a*b", HalfEven(Int128(a) * b, kScale), a, b, [&] { return (Q(a) * Q(b)).raw(); });
-    Expect("a*b", HalfEven(Int128(a8) * b8, kScale), a8, b8, [&] { return (Q(a8) * Q(b8)).raw(); }); // near the scale
-    Expect("k*q", Int128(a) * std::int16_t(b), a, std::int16_t(b), [&] { return (std::int16_t(b) * Q(a)).raw(); });
+    Expect("a*b", HalfEven(Int128(a8) * b8, kScale), a8, b8,
+           [&] { return (Q(a8) * Q(b8)).raw(); }); // near the scale
+    Expect("k*q", Int128(a) * std::int16_t(b), a, std::int16_t(b),
+           [&] { return (std::int16_t(b) * Q(a)).raw(); });
     Expect("Int", Int128(a) - (a % kScale + kScale) % kScale, a, 0, [&] { return Int(Q(a)).raw(); });
     for (const std::int64_t n : {a, a % 400000000})
-        Expect("ToInteger16", HalfEven(n, kScale), n, 0, [&] { return ToInteger16(Q(n)); }, INT16_MIN, INT16_MAX);
+        Expect(
+            "ToInteger16", HalfEven(n, kScale), n, 0, [&] { return ToInteger16(Q(n)); }, INT16_MIN,
+            INT16_MAX);
     // ToQuantity of a decimal with up to four decimals below 10^9, as typed; of
     // m * 2^j, |m| < 2^40, whose x * 10 000 is exact in double (exact halves with
     // m odd and j = -5, both sides of the limits for large j); of any double:
     // overflow if not finite, and Compare(q, x) orders q and ToQuantity(x).
-    const Int128 typed = (a < 0 ? -Int128(a) : a) % (1000000000 * kScale) * (b < 0 ? -1 : 1), m = b % (Int128(1) << 40);
+    const Int128 typed = (a < 0 ? -Int128(a) : a) % (1000000000 * kScale) * (b < 0 ? -1 : 1),
+                 m = b % (Int128(1) << 40);
     Expect("ToQuantity", typed, typed, 0, [&] { return ToQuantity(std::stod(Decimal(typed))).raw(); });
     Expect("ToQuantity", j >= 0 ? m * kScale * (Int128(1) << j) : HalfEven(m * kScale, Int128(1) << -j), m, j,
            [&] { return ToQuantity(std::ldexp(static_cast<double>(m), j)).raw(); });
@@ -56,7 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const auto order = Run([&] { return Int128(Compare(Q(a), x)); });
     const Outcome<Int128> expected{got.raised, got.error, got.raised ? 0 : (a > got.value) - (a < got.value)};
     FUZZ_CHECK(order == expected, "Compare(" + Decimal(a) + ", " + Number(x) + ") = " + order.Text());
-    FUZZ_CHECK(std::isfinite(x) || got.Raised(ErrorNumber::Overflow), "ToQuantity(" + Number(x) + ") = " + got.Text());
+    FUZZ_CHECK(std::isfinite(x) || got.Raised(ErrorNumber::Overflow),
+               "ToQuantity(" + Number(x) + ") = " + got.Text());
     // FromQuantity: the nearest double to a / 10 000, as strtod reads the decimal
     // (beyond 2^53 the count itself is rounded to double first: one ulp more);
     // and ToQuantity gives every count up to 2^50 back.

@@ -16,7 +16,8 @@ static Outcome<double> Reference(std::string s, std::size_t &end)
     if (s[0] == '&' && ((s[1] | 0x20) == 'h' || (s[1] | 0x20) == 'o')) {
         const int base = (s[1] | 0x20) == 'h' ? 16 : 8;
         end = 2 + std::strspn(s.c_str() + 2, base == 16 ? "0123456789abcdefABCDEF" : "01234567");
-        const std::uint64_t v = std::strtoull(s.substr(2, end - 2).c_str(), nullptr, base); // at most 2^64 - 1
+        const std::uint64_t v =
+            std::strtoull(s.substr(2, end - 2).c_str(), nullptr, base); // at most 2^64 - 1
         return {std::bit_width(v) > 32, ErrorNumber::Overflow,
                 std::bit_width(v) <= 16 ? double(std::int16_t(v)) : double(std::int32_t(v))};
     }
@@ -44,7 +45,8 @@ static void Check(const QString &text)
     // The field reading, on the text trimmed of every blank: Val's number when it takes the whole text,
     // the locale's when the text matches its pattern; two that differ, or none with a number at the
     // start, are refused; no number at all reads 0.
-    const std::string t = QString(text.trimmed()).remove(u' ').remove(u'\t').remove(u'\n').toLatin1().toStdString();
+    const std::string t =
+        QString(text.trimmed()).remove(u' ').remove(u'\t').remove(u'\n').toLatin1().toStdString();
     std::size_t tEnd = 0;
     const Outcome<double> tRead = Reference(t, tEnd);
     const bool valWhole = !tRead.raised && tEnd != 0 && tEnd == t.size();
@@ -52,12 +54,15 @@ static void Check(const QString &text)
         const QString group = QRegularExpression::escape(locale.groupSeparator());
         const QString groups = locale.groupSeparator().at(0).isSpace() ? "(?:" + group + "| )" : group;
         const QRegularExpression pattern("^[-+]?(?:[0-9]{1,3}(?:" + groups + "[0-9]{3})+|[0-9]*)(?:"
-                                         + QRegularExpression::escape(locale.decimalPoint()) + "[0-9]*)?(?:[eE][-+]?[0-9]+)?$");
+                                         + QRegularExpression::escape(locale.decimalPoint())
+                                         + "[0-9]*)?(?:[eE][-+]?[0-9]+)?$");
         const QString trimmed = text.trimmed();
         Outcome<std::optional<double>> expected{tRead.raised, tRead.error, std::nullopt};
         std::optional<double> asLocale;
-        if (!tRead.raised && pattern.match(trimmed).hasMatch() && trimmed.section(QRegularExpression("[eE]"), 0, 0).contains(QRegularExpression("[0-9]"))) {
-            QString plain = QString(trimmed).remove(locale.groupSeparator()).replace(locale.decimalPoint(), ".");
+        if (!tRead.raised && pattern.match(trimmed).hasMatch()
+            && trimmed.section(QRegularExpression("[eE]"), 0, 0).contains(QRegularExpression("[0-9]"))) {
+            QString plain =
+                QString(trimmed).remove(locale.groupSeparator()).replace(locale.decimalPoint(), ".");
             plain.remove(locale.groupSeparator().at(0).isSpace() ? u' ' : u'\0');
             errno = 0;
             static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
@@ -69,11 +74,14 @@ static void Check(const QString &text)
         }
         if (!expected.raised) // both and the same, or one of them, or none and no number: 0
             expected.value = valWhole && asLocale ? (tRead.value == *asLocale ? asLocale : std::nullopt)
-                           : valWhole ? std::optional(tRead.value) : asLocale ? asLocale
-                           : tEnd == 0 ? std::optional(0.0) : std::nullopt;
+                : valWhole                        ? std::optional(tRead.value)
+                : asLocale                        ? asLocale
+                : tEnd == 0                       ? std::optional(0.0)
+                                                  : std::nullopt;
         const auto got = Run([&] { return ReadFieldNumber(text, locale); });
-        FUZZ_CHECK(got == expected, "ReadFieldNumber(" + Quoted(text) + ") in " + locale.name().toStdString() + " = "
-                                        + got.Text() + ", expected " + expected.Text());
+        FUZZ_CHECK(got == expected,
+                   "ReadFieldNumber(" + Quoted(text) + ") in " + locale.name().toStdString() + " = "
+                       + got.Text() + ", expected " + expected.Text());
     }
 }
 
@@ -83,7 +91,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const int kind = in.Take<std::uint8_t>() % 3;
     // Free text, or each byte picks a letter: of a decimal number, or after &H, &h, &O or &o.
     std::string text = kind == 2 ? std::string("&") + "HhOo"[in.Take<std::uint8_t>() % 4] : "";
-    const std::string letters = kind == 1 ? "0123456789.+-eEdD0123456789 \t\n,x" : "0123456789abcdefABCDEF000 \t\n,g";
+    const std::string letters =
+        kind == 1 ? "0123456789.+-eEdD0123456789 \t\n,x" : "0123456789abcdefABCDEF000 \t\n,g";
     for (const char c : in.Rest())
         text += kind == 0 ? c : letters[static_cast<std::uint8_t>(c) % letters.size()];
     if (kind == 0)

@@ -5,11 +5,11 @@
 #include "calculator/form1.h"
 #include "converter/form3.h"
 #include "designer/form2.h"
+#include "toolkit/definition.h"
+#include "toolkit/language.h"
 #include "toolkit/program.h"
 #include "toolkit/resultaccessible.h"
 #include "toolkit/svgicon.h"
-#include "toolkit/definition.h"
-#include "toolkit/language.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -98,8 +98,8 @@ void Application::ShowForm3()
 
 bool Application::AnyWindowLoaded() const
 {
-    return (m_menu && m_menu->IsLoaded()) || (m_form1 && m_form1->IsLoaded()) || (m_form2 && m_form2->IsLoaded())
-        || (m_form3 && m_form3->IsLoaded());
+    return (m_menu && m_menu->IsLoaded()) || (m_form1 && m_form1->IsLoaded())
+        || (m_form2 && m_form2->IsLoaded()) || (m_form3 && m_form3->IsLoaded());
 }
 
 void Application::FormUnloaded()

@@ -4,9 +4,9 @@
 #include "app/application.h"
 #include "app/testimenu.h"
 #include "toolkit/colour.h"
+#include "toolkit/definition.h"
 #include "toolkit/handlerguard.h"
 #include "toolkit/program.h"
-#include "toolkit/definition.h"
 
 #include "ui_frmOptions.h"
 
@@ -24,10 +24,14 @@ struct Scheda
 // The five tabs of the strip, in order; the handlers use the index and the caption.
 constexpr Scheda kSchede[] = {
     {QT_TRANSLATE_NOOP("frmOptions", "ZORVEK"), QT_TRANSLATE_NOOP("frmOptions", "Quello ero io")},
-    {QT_TRANSLATE_NOOP("frmOptions", "Bobine-1"), QT_TRANSLATE_NOOP("frmOptions", "Esegue il programma n. 1")},
-    {QT_TRANSLATE_NOOP("frmOptions", "Bobine-2"), QT_TRANSLATE_NOOP("frmOptions", "Esegue il programma bobine 2")},
-    {QT_TRANSLATE_NOOP("frmOptions", "Diametri"), QT_TRANSLATE_NOOP("frmOptions", "Il perchè di questi programmi")},
-    {QT_TRANSLATE_NOOP("frmOptions", "Circa"), QT_TRANSLATE_NOOP("frmOptions", "Il perchè di questi programmi")},
+    {QT_TRANSLATE_NOOP("frmOptions", "Bobine-1"),
+     QT_TRANSLATE_NOOP("frmOptions", "Esegue il programma n. 1")},
+    {QT_TRANSLATE_NOOP("frmOptions", "Bobine-2"),
+     QT_TRANSLATE_NOOP("frmOptions", "Esegue il programma bobine 2")},
+    {QT_TRANSLATE_NOOP("frmOptions", "Diametri"),
+     QT_TRANSLATE_NOOP("frmOptions", "Il perchè di questi programmi")},
+    {QT_TRANSLATE_NOOP("frmOptions", "Circa"),
+     QT_TRANSLATE_NOOP("frmOptions", "Il perchè di questi programmi")},
 };
 
 constexpr std::uint32_t kSfondo = 0x00C0E0FF;
@@ -40,8 +44,7 @@ constexpr std::uint32_t kSfondoCirca = 0x00C0FFFF;
 
 frmOptions::frmOptions(Application &application)
     : m_application(application)
-{
-}
+{ }
 
 frmOptions::~frmOptions() = default;
 
@@ -214,12 +217,15 @@ bool frmOptions::eventFilter(QObject *watched, QEvent *event)
         if (watched != QApplication::focusWidget() && watched != Window())
             return FormBase::eventFilter(watched, event);
         const int keyCode = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ? 9 : key->key();
-        const Qt::KeyboardModifiers shift = key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+        const Qt::KeyboardModifiers shift =
+            key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
         bool handled = false;
         Guard([&] { handled = Form_KeyDown(keyCode, shift); });
         if (handled)
             return true;
-        const int keyAscii = key->key() == Qt::Key_Escape ? 27 : key->text().isEmpty() ? 0 : key->text().front().unicode();
+        const int keyAscii = key->key() == Qt::Key_Escape ? 27
+            : key->text().isEmpty()                       ? 0
+                                                          : key->text().front().unicode();
         Guard([&] { Form_KeyPress(keyAscii); });
         if (keyAscii == 27)
             return true;

@@ -5,7 +5,8 @@
 
 QString TestoDiametri()
 {
-    return QCoreApplication::translate("frmOptions",
+    return QCoreApplication::translate(
+        "frmOptions",
         "Spesso un articolo di costruzione dà soltanto le misure di una bobina: il diametro "
         "del supporto, il numero delle spire e la lunghezza dell'avvolgimento, ma non la sua "
         "induttanza. E quasi sempre il supporto che abbiamo nel cassetto ha un altro "
@@ -17,7 +18,8 @@ QString TestoDiametri()
 
 QString TestoCirca()
 {
-    return QCoreApplication::translate("frmOptions",
+    return QCoreApplication::translate(
+        "frmOptions",
         "Perché questi programmi?\n\n"
         "Chi costruisce da sé i propri apparati si sente fare sempre la stessa domanda, e "
         "prima o poi se la fa da solo: quante spire devo avvolgere su questo supporto per "

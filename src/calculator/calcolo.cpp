@@ -75,11 +75,9 @@ EsitoCalcolo Calcola(std::int16_t Modo, const TabellaValoriC &ValoriC, const Tes
 void CaricaValoriC(TabellaValoriC &ValoriC)
 {
     static constexpr float serie[] = {
-        1.2f, 1.5f, 1.8f, 2.2f, 2.7f, 3.3f, 3.9f, 4.7f, 5.6f, 6.8f, 8.2f,
-        10, 12, 15, 18, 22, 27, 33, 39, 47, 56, 68, 82,
-        100, 120, 150, 180, 220, 270, 330, 390, 470, 560, 680, 820,
-        1000, 1200, 1500, 1800, 2200, 2700, 3300, 3900, 4700, 5600, 6800, 8200,
-        10000,
+        1.2f, 1.5f, 1.8f, 2.2f, 2.7f, 3.3f, 3.9f, 4.7f, 5.6f, 6.8f, 8.2f, 10,   12,   15,   18,   22,
+        27,   33,   39,   47,   56,   68,   82,   100,  120,  150,  180,  220,  270,  330,  390,  470,
+        560,  680,  820,  1000, 1200, 1500, 1800, 2200, 2700, 3300, 3900, 4700, 5600, 6800, 8200, 10000,
     };
     static_assert(std::size(serie) == 48);
     for (std::size_t i = 0; i < std::size(serie); ++i)
@@ -177,8 +175,8 @@ EsitoCalcolo Calcola(std::int16_t Modo, const TabellaValoriC &ValoriC, const Tes
         const Quantity s = lunghezza + ToQuantity(Multiply(0.45, FromQuantity(D)));
         const Quantity L = ToQuantity(Multiply(Divide(b, FromQuantity(s)), 0.001));
         esito.SEO = Format(L, kTreDecimali, locale);
-        esito.bobina =
-            BobinaCalcolata{FromQuantity(D), FromQuantity(lunghezza), FromQuantity(N), FromQuantity(L), false};
+        esito.bobina = BobinaCalcolata{FromQuantity(D), FromQuantity(lunghezza), FromQuantity(N),
+                                       FromQuantity(L), false};
         return esito;
     }
     case 5: { // turns for an inductance on a former; the length is not guarded
@@ -203,8 +201,9 @@ EsitoCalcolo Calcola(std::int16_t Modo, const TabellaValoriC &ValoriC, const Tes
         const Quantity L = induttanzaRisonante(f, C);
         const Quantity N = spire(L, D, lunghezza);
         esito.SEO = Format(N, kUnDecimale, locale);
-        esito.bobina = BobinaCalcolata{FromQuantity(D), FromQuantity(lunghezza), FromQuantity(N), FromQuantity(L),
-                                       true, FromQuantity(C)};
+        esito.bobina =
+            BobinaCalcolata{FromQuantity(D), FromQuantity(lunghezza), FromQuantity(N), FromQuantity(L), true,
+                            FromQuantity(C)};
         return esito;
     }
     case 7: { // pi low-pass filter for a working frequency

@@ -47,7 +47,8 @@ void Form1::SetupWindow(QWidget *window)
     ui->setupUi(window);
     ApplyFractionalFontSizes(window);
     // A fixed dialog: title and close box only, not resizable.
-    window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowCloseButtonHint);
 
     QPalette ground = window->palette();
     ground.setColor(QPalette::Window, ColourFromValue(kSfondoFinestra));
@@ -129,8 +130,8 @@ void Form1::AzzeraSelezione()
         SetBackColour(button, kGrigio);
     for (QWidget *box : {ui->Text1, ui->Text2, ui->Text3, ui->Text4, ui->Text5, ui->Text6})
         box->setVisible(false);
-    for (QWidget *label : {ui->Lblindu, ui->Lblfreq, ui->Lblcap, ui->LblSpi, ui->LblSup, ui->LblLun, ui->LblC1,
-                           ui->LblC2, ui->LblFT})
+    for (QWidget *label : {ui->Lblindu, ui->Lblfreq, ui->Lblcap, ui->LblSpi, ui->LblSup, ui->LblLun,
+                           ui->LblC1, ui->LblC2, ui->LblFT})
         label->setVisible(false);
     ui->Image1->setVisible(false);
     ui->Image3->setVisible(false);
@@ -151,8 +152,7 @@ void Form1::ScegliModo(QPushButton *button, std::int16_t modo, std::initializer_
 
 void Form1::Cmd1_Click()
 {
-    ScegliModo(ui->Cmd1, 1, {ui->Text2, ui->Text1, ui->Lblindu, ui->Lblcap}, tr("Frequenza Mhz"),
-               ui->Image1);
+    ScegliModo(ui->Cmd1, 1, {ui->Text2, ui->Text1, ui->Lblindu, ui->Lblcap}, tr("Frequenza Mhz"), ui->Image1);
 }
 
 void Form1::Cmd2_Click()
@@ -163,8 +163,7 @@ void Form1::Cmd2_Click()
 
 void Form1::Cmd3_Click()
 {
-    ScegliModo(ui->Cmd3, 3, {ui->Text1, ui->Text3, ui->Lblfreq, ui->Lblindu}, tr("Capacità PF"),
-               ui->Image1);
+    ScegliModo(ui->Cmd3, 3, {ui->Text1, ui->Text3, ui->Lblfreq, ui->Lblindu}, tr("Capacità PF"), ui->Image1);
 }
 
 void Form1::Cmd4_Click()
@@ -201,8 +200,10 @@ void Form1::CmdKalc_Click()
     ui->SEO->setToolTip(QString());
     const EsitoCalcolo esito = EseguiCalcolo(Modo, ValoriC, testi, QLocale());
     if (esito.campoIllegibile) {
-        const QLineEdit *campo = std::array{ui->Text1, ui->Text2, ui->Text3, ui->Text4, ui->Text5,
-                                            ui->Text6}[static_cast<std::size_t>(esito.campoIllegibile - 1)];
+        const QLineEdit *campo =
+            std::array{
+                ui->Text1, ui->Text2, ui->Text3, ui->Text4, ui->Text5, ui->Text6}[static_cast<std::size_t>(
+                esito.campoIllegibile - 1)];
         MsgBox(FieldRefusalMessage(campo->accessibleName(), campo->text()));
         return;
     }
@@ -214,9 +215,9 @@ void Form1::CmdKalc_Click()
     SetFieldText(ui->SEO, esito.SEO);
     if (esito.bobina) {
         const BobinaCalcolata &bobina = *esito.bobina;
-        QStringList note{AccuracyNote(bobina.induttanza, bobina.D, bobina.lunghezza, bobina.N, QLocale(),
-                                      bobina.spireCalcolate ? ShownFigure::RequestedInductance
-                                                            : ShownFigure::Inductance)};
+        QStringList note{
+            AccuracyNote(bobina.induttanza, bobina.D, bobina.lunghezza, bobina.N, QLocale(),
+                         bobina.spireCalcolate ? ShownFigure::RequestedInductance : ShownFigure::Inductance)};
         // Turns for a frequency: the coil's own capacitance moves that frequency
         // (no note without a capacitance).
         note << SelfCapacitanceNote(bobina.induttanza, bobina.capacita, bobina.D, bobina.lunghezza, bobina.N);

@@ -58,8 +58,8 @@ std::optional<double> ClassicDeviationPercent(double diameter, double length)
     return (*classic / *sheet - 1) * 100;
 }
 
-QString AccuracyNote(double shownMicroH, double diameterMm, double lengthMm, double turns, const QLocale &locale,
-                     ShownFigure figure)
+QString AccuracyNote(double shownMicroH, double diameterMm, double lengthMm, double turns,
+                     const QLocale &locale, ShownFigure figure)
 {
     // The current sheet refuses a coil that is not positive and finite, and
     // a shape outside its range, so ℓ/D is finite below.
@@ -73,20 +73,26 @@ QString AccuracyNote(double shownMicroH, double diameterMm, double lengthMm, dou
 
     QStringList lines;
     if (figure == ShownFigure::Inductance) {
-        lines << QCoreApplication::translate("Coil", "Induttanza a foglio di corrente (Nagaoka): %1").arg(induttanza(*sheet, locale));
+        lines << QCoreApplication::translate("Coil", "Induttanza a foglio di corrente (Nagaoka): %1")
+                     .arg(induttanza(*sheet, locale));
         lines << QCoreApplication::translate("Coil", "Valore mostrato (formula classica): %1, scarto %2")
                      .arg(induttanza(shownMicroH, locale), scarto(percent, locale));
     } else {
-        lines << QCoreApplication::translate("Coil", "Induttanza a foglio di corrente (Nagaoka) con queste spire: %1")
+        lines << QCoreApplication::translate("Coil",
+                                             "Induttanza a foglio di corrente (Nagaoka) con queste spire: %1")
                      .arg(induttanza(*sheet, locale));
-        lines << QCoreApplication::translate("Coil", "Induttanza richiesta, per cui la formula classica ha dato le spire: %1, scarto %2")
+        lines << QCoreApplication::translate(
+                     "Coil",
+                     "Induttanza richiesta, per cui la formula classica ha dato le spire: %1, scarto %2")
                      .arg(induttanza(shownMicroH, locale), scarto(percent, locale));
     }
     lines << QCoreApplication::translate("Coil", "Bobina: diametro %1 mm, lunghezza %2 mm, %3 spire, ℓ/D %4")
                  .arg(misura(diameterMm, locale), misura(lengthMm, locale), misura(turns, locale),
                       Format(ratio, QStringLiteral("#,##0.00"), locale));
     if (ratio < kShortCoilRatio)
-        lines << QCoreApplication::translate("Coil", "Attenzione: bobina corta (ℓ/D sotto %1), qui la formula classica perde precisione.")
+        lines << QCoreApplication::translate(
+                     "Coil",
+                     "Attenzione: bobina corta (ℓ/D sotto %1), qui la formula classica perde precisione.")
                      .arg(Format(kShortCoilRatio, QStringLiteral("0.0"), locale));
     return lines.join(u'\n');
 }

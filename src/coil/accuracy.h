@@ -28,8 +28,7 @@ std::optional<double> ClassicInductance(double diameterMm, double lengthMm, doub
 std::optional<double> ClassicDeviationPercent(double diameter, double length);
 
 // What the figure on show is.
-enum class ShownFigure
-{
+enum class ShownFigure {
     // The inductance the classic formula gives for the coil (calculator mode 4,
     // designer, converter).
     Inductance,

@@ -49,7 +49,8 @@ std::optional<double> AwgDiameterMm(int gauge);
 // 1883, in inches; 0 is 1/0, −1 is 2/0, ...).
 std::optional<double> SwgDiameterMm(int gauge);
 
-struct CoilSpec {
+struct CoilSpec
+{
     double diameterMm = 0, lengthMm = 0, turns = 0, wireMm = 0;
     Conductor conductor = Conductor::Copper;
     Former former = Former::Air;
@@ -157,8 +158,19 @@ std::optional<double> FiguresHoldUpToMhz(const CoilSpec &c);
 
 // The figures of the sheet, for their tooltips.
 enum class SheetFigure {
-    CurrentSheetInductance, RoundWireInductance, ApparentInductance, WireLength, WireMass, DcResistance,
-    SkinDepth, AcResistance, Q, MedhurstCapacitance, KnightCapacitance, SelfResonance, FiguresLimit,
+    CurrentSheetInductance,
+    RoundWireInductance,
+    ApparentInductance,
+    WireLength,
+    WireMass,
+    DcResistance,
+    SkinDepth,
+    AcResistance,
+    Q,
+    MedhurstCapacitance,
+    KnightCapacitance,
+    SelfResonance,
+    FiguresLimit,
 };
 // One short Italian sentence: the figure's source and its uncertainty.
 QString SourceNote(SheetFigure f);

@@ -47,7 +47,9 @@ double proximity(double lOverD, double dp)
 {
     if (lOverD >= 10) // linear in D/ℓ from 10 to the infinite coil
         return riga(11, dp) + (riga(10, dp) - riga(11, dp)) * (10 / lOverD);
-    const int r = static_cast<int>(std::upper_bound(std::begin(kRighe), std::end(kRighe), lOverD) - std::begin(kRighe)) - 1;
+    const int r =
+        static_cast<int>(std::upper_bound(std::begin(kRighe), std::end(kRighe), lOverD) - std::begin(kRighe))
+        - 1;
     const double t = (lOverD - kRighe[r]) / (kRighe[r + 1] - kRighe[r]);
     return riga(r, dp) + t * (riga(r + 1, dp) - riga(r, dp));
 }
@@ -95,8 +97,9 @@ std::optional<double> RosaMutualH(double n)
     if (!(n >= 1) || !std::isfinite(n))
         return std::nullopt;
     const double c9 = -std::log(2 * std::numbers::pi) + 1.5 + 0.33084236 + 1.0 / 120 - 1.0 / 504 + 0.0011925;
-    return std::log(2 * std::numbers::pi) - 1.5 - std::log(n) / (6 * n) - 0.33084236 / n - 1 / (120 * std::pow(n, 3))
-        + 1 / (504 * std::pow(n, 5)) - 0.0011925 / std::pow(n, 7) + c9 / std::pow(n, 9);
+    return std::log(2 * std::numbers::pi) - 1.5 - std::log(n) / (6 * n) - 0.33084236 / n
+        - 1 / (120 * std::pow(n, 3)) + 1 / (504 * std::pow(n, 5)) - 0.0011925 / std::pow(n, 7)
+        + c9 / std::pow(n, 9);
 }
 
 std::optional<double> AcResistanceOhm(const CoilSpec &c, double mhz)

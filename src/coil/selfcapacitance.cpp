@@ -13,7 +13,10 @@
 
 namespace {
 
-struct PuntoMedhurst { double ratio, h; }; // ℓ/D, and H in pF per cm of diameter
+struct PuntoMedhurst
+{
+    double ratio, h;
+}; // ℓ/D, and H in pF per cm of diameter
 
 // Medhurst's table (selfcapacitance.h), in increasing ℓ/D.
 constexpr PuntoMedhurst kMedhurst[] = {
@@ -106,19 +109,25 @@ QString SelfCapacitanceNote(double microH, double tuningPf, double diameterMm, d
     if (!propria || !f || !fs)
         return QString();
     QStringList lines;
-    lines << QCoreApplication::translate("Coil", "Capacità propria della bobina (Medhurst): %1 pF").arg(locale.toString(*propria, 'f', 1));
+    lines << QCoreApplication::translate("Coil", "Capacità propria della bobina (Medhurst): %1 pF")
+                 .arg(locale.toString(*propria, 'f', 1));
     lines << QCoreApplication::translate("Coil", "Con la capacità propria (%1 + %2 pF): %3 MHz")
-                 .arg(capacita(tuningPf, locale), locale.toString(*propria, 'f', 1), locale.toString(*f, 'f', 3));
-    lines << QCoreApplication::translate("Coil", "Risonanza propria della bobina: %1 MHz").arg(treCifre(*fs, locale));
+                 .arg(capacita(tuningPf, locale), locale.toString(*propria, 'f', 1),
+                      locale.toString(*f, 'f', 3));
+    lines << QCoreApplication::translate("Coil", "Risonanza propria della bobina: %1 MHz")
+                 .arg(treCifre(*fs, locale));
     if (*f >= kSelfResonanceFraction * *fs) // the text says "un terzo": kSelfResonanceFraction is 1/3
-        lines << QCoreApplication::translate("Coil", "Attenzione: la frequenza supera un terzo della risonanza propria: qui la bobina "
-                                "non si comporta più come un'induttanza pura.");
+        lines << QCoreApplication::translate(
+            "Coil",
+            "Attenzione: la frequenza supera un terzo della risonanza propria: qui la bobina "
+            "non si comporta più come un'induttanza pura.");
     return lines.join(u'\n');
 }
 
 QString SelfCapacitanceLine(double diameterMm, double lengthMm, const QLocale &locale)
 {
     const std::optional<double> propria = SelfCapacitancePf(diameterMm, lengthMm);
-    return propria ? QCoreApplication::translate("Coil", "Capacità propria (Medhurst): %1 pF").arg(locale.toString(*propria, 'f', 1))
+    return propria ? QCoreApplication::translate("Coil", "Capacità propria (Medhurst): %1 pF")
+                         .arg(locale.toString(*propria, 'f', 1))
                    : QString();
 }

@@ -75,7 +75,8 @@ std::optional<double> KnightSelfCapacitancePf(const CoilSpec &c)
         return std::nullopt;
     const double kc = 0.717439 * forma + 0.933048 * std::pow(forma, 1.5) + 0.106 * forma * forma;
     const double epsI = RelativePermittivity(c.former);
-    return Finite(4 * kEpsilon0 / kPi * c.lengthMm / 1000 * (1 + kc * (1 + epsI) / 2) / (1 - sinPsi * sinPsi));
+    return Finite(4 * kEpsilon0 / kPi * c.lengthMm / 1000 * (1 + kc * (1 + epsI) / 2)
+                  / (1 - sinPsi * sinPsi));
 }
 
 std::optional<double> HelicalSelfResonanceMhz(const CoilSpec &c)
@@ -84,7 +85,8 @@ std::optional<double> HelicalSelfResonanceMhz(const CoilSpec &c)
     const std::optional<double> kn = NagaokaCoefficient(HelixDiameterMm(c), c.lengthMm);
     if (!inRange(c) || !filo || !kn)
         return std::nullopt;
-    const std::optional<double> vf = velocityFactor(c.lengthMm / HelixDiameterMm(c), *kn, RelativePermittivity(c.former));
+    const std::optional<double> vf =
+        velocityFactor(c.lengthMm / HelixDiameterMm(c), *kn, RelativePermittivity(c.former));
     return vf ? Finite(*vf * kLuce / (2 * *filo)) : std::nullopt;
 }
 
@@ -98,43 +100,67 @@ QString SourceNote(SheetFigure f)
 {
     switch (f) {
     case SheetFigure::CurrentSheetInductance:
-        return QCoreApplication::translate("Coil", "Foglio di corrente (Lorenz, coefficiente di Nagaoka) sul diametro del centro del filo: "
-                              "esatto per un avvolgimento ideale.");
+        return QCoreApplication::translate(
+            "Coil",
+            "Foglio di corrente (Lorenz, coefficiente di Nagaoka) sul diametro del centro del filo: "
+            "esatto per un avvolgimento ideale.");
     case SheetFigure::RoundWireInductance:
-        return QCoreApplication::translate("Coil", "Correzione di Rosa per il filo tondo (Rosa 1908, Grover 1946): scarto dell'ordine "
-                              "dello 0,1-1 % da una bobina reale misurata a bassa frequenza.");
+        return QCoreApplication::translate(
+            "Coil",
+            "Correzione di Rosa per il filo tondo (Rosa 1908, Grover 1946): scarto dell'ordine "
+            "dello 0,1-1 % da una bobina reale misurata a bassa frequenza.");
     case SheetFigure::ApparentInductance:
-        return QCoreApplication::translate("Coil", "Linea elicoidale in corto, L·tan(x)/x (Knight 2016): eredita l'incertezza della "
-                              "risonanza propria, circa 10 %, e cresce vicino a essa.");
+        return QCoreApplication::translate(
+            "Coil",
+            "Linea elicoidale in corto, L·tan(x)/x (Knight 2016): eredita l'incertezza della "
+            "risonanza propria, circa 10 %, e cresce vicino a essa.");
     case SheetFigure::WireLength:
-        return QCoreApplication::translate("Coil", "Elica sul centro del filo, terminali esclusi: esatta quanto le misure della bobina.");
+        return QCoreApplication::translate(
+            "Coil", "Elica sul centro del filo, terminali esclusi: esatta quanto le misure della bobina.");
     case SheetFigure::WireMass:
-        return QCoreApplication::translate("Coil", "Filo nudo, densità IEC 60028 (rame) o IEC 60889 (alluminio); lo smalto aggiunge "
-                              "dall'1 al 5 %.");
+        return QCoreApplication::translate(
+            "Coil",
+            "Filo nudo, densità IEC 60028 (rame) o IEC 60889 (alluminio); lo smalto aggiunge "
+            "dall'1 al 5 %.");
     case SheetFigure::DcResistance:
-        return QCoreApplication::translate("Coil", "A 20 °C, resistività IEC 60028 o IEC 60889: entro il 2 % circa; +0,4 % per grado "
-                              "in più.");
+        return QCoreApplication::translate(
+            "Coil",
+            "A 20 °C, resistività IEC 60028 o IEC 60889: entro il 2 % circa; +0,4 % per grado "
+            "in più.");
     case SheetFigure::SkinDepth:
-        return QCoreApplication::translate("Coil", "Profondità di penetrazione √(ρ/(π f μ0)) per metallo non magnetico.");
+        return QCoreApplication::translate(
+            "Coil", "Profondità di penetrazione √(ρ/(π f μ0)) per metallo non magnetico.");
     case SheetFigure::AcResistance:
-        return QCoreApplication::translate("Coil", "Effetto pelle (soluzione di Bessel) per il fattore di prossimità misurato da "
-                              "Medhurst (1947): circa 5 %, di più con filo ossidato.");
+        return QCoreApplication::translate(
+            "Coil",
+            "Effetto pelle (soluzione di Bessel) per il fattore di prossimità misurato da "
+            "Medhurst (1947): circa 5 %, di più con filo ossidato.");
     case SheetFigure::Q:
-        return QCoreApplication::translate("Coil", "Q = 2πf·L/R ridotto vicino alla risonanza propria. Non confrontato "
-                              "con misure: contate sul 10-20 %; le bobine reali stanno di solito sotto (terminali, "
-                              "saldature, supporto).");
+        return QCoreApplication::translate(
+            "Coil",
+            "Q = 2πf·L/R ridotto vicino alla risonanza propria. Non confrontato "
+            "con misure: contate sul 10-20 %; le bobine reali stanno di solito sotto (terminali, "
+            "saldature, supporto).");
     case SheetFigure::MedhurstCapacitance:
-        return QCoreApplication::translate("Coil", "Tabella di Medhurst (1947), bobine su bacchette piene di polistirolo, circa 5 %: "
-                              "in aria la capacità è minore.");
+        return QCoreApplication::translate(
+            "Coil",
+            "Tabella di Medhurst (1947), bobine su bacchette piene di polistirolo, circa 5 %: "
+            "in aria la capacità è minore.");
     case SheetFigure::KnightCapacitance:
-        return QCoreApplication::translate("Coil", "Formula di Knight (2016) con la permittività del supporto, pieno: circa 5 % dai "
-                              "dati di Medhurst.");
+        return QCoreApplication::translate(
+            "Coil",
+            "Formula di Knight (2016) con la permittività del supporto, pieno: circa 5 % dai "
+            "dati di Medhurst.");
     case SheetFigure::SelfResonance:
-        return QCoreApplication::translate("Coil", "Metodo della linea elicoidale di Knight (2016): da +1 a +12 % sulle tre bobine "
-                              "misurate da Pettit; contate sul 10 %, di più per bobine corte su un supporto.");
+        return QCoreApplication::translate(
+            "Coil",
+            "Metodo della linea elicoidale di Knight (2016): da +1 a +12 % sulle tre bobine "
+            "misurate da Pettit; contate sul 10 %, di più per bobine corte su un supporto.");
     case SheetFigure::FiguresLimit:
-        return QCoreApplication::translate("Coil", "0,6 volte la risonanza propria: oltre, l'incertezza della risonanza si amplifica "
-                              "in tutte le grandezze che dipendono dalla frequenza.");
+        return QCoreApplication::translate(
+            "Coil",
+            "0,6 volte la risonanza propria: oltre, l'incertezza della risonanza si amplifica "
+            "in tutte le grandezze che dipendono dalla frequenza.");
     }
     return QString();
 }

@@ -8,7 +8,10 @@
 #include <cmath>
 #include <optional>
 
-inline bool PositiveFinite(double x) { return std::isfinite(x) && x > 0; }
+inline bool PositiveFinite(double x)
+{
+    return std::isfinite(x) && x > 0;
+}
 
 inline std::optional<double> Finite(double x)
 {
@@ -22,4 +25,7 @@ inline bool ValidCoil(const CoilSpec &c)
 }
 
 // The wire's centres lie on the former's diameter plus one wire.
-inline double HelixDiameterMm(const CoilSpec &c) { return c.diameterMm + c.wireMm; }
+inline double HelixDiameterMm(const CoilSpec &c)
+{
+    return c.diameterMm + c.wireMm;
+}

@@ -22,12 +22,18 @@ double DensityKgPerM3(Conductor c)
 double RelativePermittivity(Former f)
 {
     switch (f) {
-    case Former::Polystyrene: return 2.55;
-    case Former::Pvc: return 3.0;
-    case Former::Ptfe: return 2.1;
-    case Former::Glass: return 4.8;
-    case Former::Ceramic: return 6.0;
-    case Former::Air: break;
+    case Former::Polystyrene:
+        return 2.55;
+    case Former::Pvc:
+        return 3.0;
+    case Former::Ptfe:
+        return 2.1;
+    case Former::Glass:
+        return 4.8;
+    case Former::Ceramic:
+        return 6.0;
+    case Former::Air:
+        break;
     }
     return 1;
 }
@@ -43,11 +49,11 @@ std::optional<double> SwgDiameterMm(int gauge)
 {
     // Inches, from 7/0 (gauge −6) to 50.
     static constexpr double kPollici[] = {
-        0.500,  0.464,  0.432,  0.400,  0.372,  0.348,  0.324,  0.300,  0.276,  0.252,  0.232,  0.212,  0.192,
-        0.176,  0.160,  0.144,  0.128,  0.116,  0.104,  0.092,  0.080,  0.072,  0.064,  0.056,  0.048,  0.040,
-        0.036,  0.032,  0.028,  0.024,  0.022,  0.020,  0.018,  0.0164, 0.0148, 0.0136, 0.0124, 0.0116, 0.0108,
-        0.0100, 0.0092, 0.0084, 0.0076, 0.0068, 0.0060, 0.0052, 0.0048, 0.0044, 0.0040, 0.0036, 0.0032, 0.0028,
-        0.0024, 0.0020, 0.0016, 0.0012, 0.0010};
+        0.500,  0.464,  0.432,  0.400,  0.372,  0.348,  0.324,  0.300,  0.276,  0.252,  0.232,  0.212,
+        0.192,  0.176,  0.160,  0.144,  0.128,  0.116,  0.104,  0.092,  0.080,  0.072,  0.064,  0.056,
+        0.048,  0.040,  0.036,  0.032,  0.028,  0.024,  0.022,  0.020,  0.018,  0.0164, 0.0148, 0.0136,
+        0.0124, 0.0116, 0.0108, 0.0100, 0.0092, 0.0084, 0.0076, 0.0068, 0.0060, 0.0052, 0.0048, 0.0044,
+        0.0040, 0.0036, 0.0032, 0.0028, 0.0024, 0.0020, 0.0016, 0.0012, 0.0010};
     static_assert(std::size(kPollici) == kSwgLast - kSwgFirst + 1);
     if (gauge < kSwgFirst || gauge > kSwgLast)
         return std::nullopt;

@@ -7,8 +7,8 @@
 #include "numbers/format.h"
 #include "numbers/runtimeerror.h"
 #include "numbers/val.h"
-#include "toolkit/cutmark.h"
 #include "sheet/schedabobina.h"
+#include "toolkit/cutmark.h"
 #include "toolkit/definition.h"
 #include "toolkit/handlerguard.h"
 #include "toolkit/messages.h"
@@ -22,13 +22,16 @@
 
 namespace {
 
-const char *const kLunghezzaDaCorreggere = QT_TRANSLATE_NOOP("Form3",
-    "La lunghezza della bobina di partenza deve essere maggiore di zero: "
-    "correggere il valore di \"Lunghezza bobina mm\" nei dati di partenza.");
-const char *const kSpaziaturaDaCorreggere = QT_TRANSLATE_NOOP("Form3",
+const char *const kLunghezzaDaCorreggere =
+    QT_TRANSLATE_NOOP("Form3",
+                      "La lunghezza della bobina di partenza deve essere maggiore di zero: "
+                      "correggere il valore di \"Lunghezza bobina mm\" nei dati di partenza.");
+const char *const kSpaziaturaDaCorreggere = QT_TRANSLATE_NOOP(
+    "Form3",
     "La spaziatura di partenza (lunghezza diviso spire) deve essere maggiore di zero: "
     "correggere il numero delle \"Spire\" o la \"Lunghezza bobina mm\" nei dati di partenza.");
-const char *const kRicercaInterrotta = QT_TRANSLATE_NOOP("Form3",
+const char *const kRicercaInterrotta = QT_TRANSLATE_NOOP(
+    "Form3",
     "Dopo %1 tentativi la ricerca non ha raggiunto l'induttanza di partenza ed è stata interrotta: "
     "controllare i dati di partenza e il nuovo diametro.");
 
@@ -98,8 +101,8 @@ void Form3::SetupWindow(QWidget *window)
     for (QLabel *risultato : {ui->LabelIND2, ui->LabelSPI, ui->LabelLUN, ui->LabelSPZ, ui->FiloCm})
         risultato->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
-    MarkCutResults({ui->TextIND, ui->TextLUN, ui->TextSPZ, ui->LabelIND2, ui->LabelSPI, ui->LabelLUN, ui->LabelSPZ,
-                    ui->FiloCm});
+    MarkCutResults({ui->TextIND, ui->TextLUN, ui->TextSPZ, ui->LabelIND2, ui->LabelSPI, ui->LabelLUN,
+                    ui->LabelSPZ, ui->FiloCm});
 
     ConnectHandler(ui->Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
     ConnectHandler(ui->Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
@@ -111,7 +114,8 @@ void Form3::SetupWindow(QWidget *window)
     // note describes.
     ConnectHandler(ui->TextIND, &QLineEdit::textEdited, this, &Form3::DimenticaNota);
     ConnectHandler(ui->CmdScheda, &QPushButton::clicked, this, &Form3::CmdScheda_Click);
-    ConnectHandler(new QShortcut(QKeySequence(Qt::Key_F2), window), &QShortcut::activated, this, &Form3::CmdScheda_Click);
+    ConnectHandler(new QShortcut(QKeySequence(Qt::Key_F2), window), &QShortcut::activated, this,
+                   &Form3::CmdScheda_Click);
 
     ui->TextDIA2->setFocus();
 }

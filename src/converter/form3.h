@@ -7,8 +7,8 @@
 #pragma once
 
 #include "converter/conversione.h"
-#include "toolkit/formbase.h"
 #include "numbers/quantity.h"
+#include "toolkit/formbase.h"
 
 #include <QSet>
 

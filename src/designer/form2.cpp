@@ -10,8 +10,8 @@
 #include "numbers/format.h"
 #include "numbers/localenumber.h"
 #include "numbers/runtimeerror.h"
-#include "toolkit/cutmark.h"
 #include "sheet/schedabobina.h"
+#include "toolkit/cutmark.h"
 #include "toolkit/definition.h"
 #include "toolkit/handlerguard.h"
 #include "toolkit/helpviewer.h"
@@ -79,7 +79,8 @@ void Form2::SetupWindow(QWidget *window)
     // The small button without a caption works the lock.
     ui->CmdBlock->setAccessibleName(ui->Aggancia->text());
     // Results can be selected with the mouse and copied with Ctrl+C.
-    for (QLabel *risultato : {ui->Spaz, ui->MicroH, ui->Freq1, ui->Freq2, ui->FiloCm, ui->Label9, ui->Label10})
+    for (QLabel *risultato :
+         {ui->Spaz, ui->MicroH, ui->Freq1, ui->Freq2, ui->FiloCm, ui->Label9, ui->Label10})
         risultato->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
     MarkCutResults({ui->Spaz, ui->MicroH, ui->Freq1, ui->Freq2, ui->FiloCm, ui->Label9, ui->Label10});
@@ -104,7 +105,8 @@ void Form2::SetupWindow(QWidget *window)
     ConnectHandler(ui->CmdBlock, &QPushButton::clicked, this, &Form2::CmdBlock_Click);
     ConnectHandler(ui->Cmdesci, &QPushButton::clicked, this, &Form2::Cmdesci_Click);
     ConnectHandler(ui->CmdScheda, &QPushButton::clicked, this, &Form2::CmdScheda_Click);
-    ConnectHandler(new QShortcut(QKeySequence(Qt::Key_F2), window), &QShortcut::activated, this, &Form2::CmdScheda_Click);
+    ConnectHandler(new QShortcut(QKeySequence(Qt::Key_F2), window), &QShortcut::activated, this,
+                   &Form2::CmdScheda_Click);
 
     // A line edit has no click of its own: the window watches the mouse in the
     // five fields and raises their clicks.
@@ -224,21 +226,20 @@ void Form2::Ricalcola()
     const std::optional<double> frequenza1 = Ricalcolo::Frequenza(induttanza, Capacita1);
     ui->Freq1->setText(frequenza1 ? Format(*frequenza1, QStringLiteral("###.000")) : QStringLiteral(" "));
     if (frequenza1)
-        ui->Freq1->setToolTip(
-            SelfCapacitanceNote(induttanza, Capacita1.ToDouble(), Diametro.ToDouble(), Lunghezza.ToDouble(),
-                                NumSpire.ToDouble()));
+        ui->Freq1->setToolTip(SelfCapacitanceNote(induttanza, Capacita1.ToDouble(), Diametro.ToDouble(),
+                                                  Lunghezza.ToDouble(), NumSpire.ToDouble()));
 
     const std::optional<double> frequenza2 = Ricalcolo::Frequenza(induttanza, Capacita2);
     ui->Freq2->setText(frequenza2 ? Format(*frequenza2, QStringLiteral("###.000")) : QStringLiteral(" "));
     if (frequenza2)
-        ui->Freq2->setToolTip(
-            SelfCapacitanceNote(induttanza, Capacita2.ToDouble(), Diametro.ToDouble(), Lunghezza.ToDouble(),
-                                NumSpire.ToDouble()));
+        ui->Freq2->setToolTip(SelfCapacitanceNote(induttanza, Capacita2.ToDouble(), Diametro.ToDouble(),
+                                                  Lunghezza.ToDouble(), NumSpire.ToDouble()));
 
     ui->FiloCm->setText(Format(Ricalcolo::Filo(Diametro, NumSpire, Lunghezza), QStringLiteral("##0.000")));
 
     if (const std::optional<double> lato = Ricalcolo::LatoQuadro(Diametro)) {
-        const Variante latoTesto = Variante(tr("lato cm ")) + Variante(Format(*lato, QStringLiteral("##0.0")));
+        const Variante latoTesto =
+            Variante(tr("lato cm ")) + Variante(Format(*lato, QStringLiteral("##0.0")));
         ui->Label9->setText(latoTesto.ToText());
         const double diagonale = Ricalcolo::DiagonaleQuadro(*lato);
         const Variante diagonaleTesto =

@@ -38,8 +38,8 @@ std::optional<double> Frequenza(double induttanza, const Variante &capacita)
 double Filo(const Variante &diametro, const Variante &spire, const Variante &lunghezza)
 {
     const double assiale = Power(Divide(lunghezza.ToDouble(), 10), 2);
-    const double giri = Multiply(Multiply(9.8696, Power(spire.ToDouble(), 2)),
-                                 Power(Divide(diametro.ToDouble(), 10), 2));
+    const double giri =
+        Multiply(Multiply(9.8696, Power(spire.ToDouble(), 2)), Power(Divide(diametro.ToDouble(), 10), 2));
     return Divide(Sqr(Add(assiale, giri)), 100);
 }
 

@@ -29,7 +29,8 @@ double Variante::ToDouble(const QLocale &locale) const
     if (reading.kind == FieldReading::Kind::Ambiguous)
         throw mismatch.withDetail(FieldRefusalMessage(m_campo, text, locale));
     throw mismatch.withDetail(
-        QCoreApplication::translate("Form2", "Nel campo \"%1\" il testo \"%2\" non è un numero.").arg(m_campo, text));
+        QCoreApplication::translate("Form2", "Nel campo \"%1\" il testo \"%2\" non è un numero.")
+            .arg(m_campo, text));
 }
 
 QString Variante::Causa() const

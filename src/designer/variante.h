@@ -13,13 +13,24 @@
 class Variante
 {
 public:
-    Variante() : m_value(std::int16_t{0}) {}
-    Variante(std::int16_t value) : m_value(value) {}
-    Variante(double value) : m_value(value) {}
-    Variante(const QString &text) : m_value(text) {}
+    Variante()
+        : m_value(std::int16_t{0})
+    { }
+    Variante(std::int16_t value)
+        : m_value(value)
+    { }
+    Variante(double value)
+        : m_value(value)
+    { }
+    Variante(const QString &text)
+        : m_value(text)
+    { }
     // The text of the field with this caption: a fault that comes from it
     // names the field in its report.
-    Variante(const QString &text, const QString &campo) : m_value(text), m_campo(campo) {}
+    Variante(const QString &text, const QString &campo)
+        : m_value(text)
+        , m_campo(campo)
+    { }
 
     bool IsInteger() const { return std::holds_alternative<std::int16_t>(m_value); }
     bool IsDouble() const { return std::holds_alternative<double>(m_value); }

@@ -63,7 +63,8 @@ Decimal decimalOf(Quantity q)
 {
     const __int128 n = q.raw();
     Decimal d{{}, 4, n < 0}; // a count of ten-thousandths
-    unsigned __int128 magnitude = d.negative ? static_cast<unsigned __int128>(-n) : static_cast<unsigned __int128>(n);
+    unsigned __int128 magnitude =
+        d.negative ? static_cast<unsigned __int128>(-n) : static_cast<unsigned __int128>(n);
     do {
         d.digits.insert(d.digits.begin(), static_cast<char>('0' + static_cast<int>(magnitude % 10)));
         magnitude /= 10;
@@ -82,7 +83,8 @@ Decimal decimalOf(double x)
     const std::string text(buffer);
     const std::size_t e = text.find('e');
     // A zero, -0 too, is written without its sign.
-    Decimal d{text.substr(0, 1) + text.substr(2, e - 2), 14 - std::atoi(text.c_str() + e + 1), std::signbit(x)};
+    Decimal d{text.substr(0, 1) + text.substr(2, e - 2), 14 - std::atoi(text.c_str() + e + 1),
+              std::signbit(x)};
     if (d.scale < 0) {
         d.digits.append(static_cast<std::size_t>(-d.scale), '0');
         d.scale = 0;

@@ -23,7 +23,9 @@ public:
     friend constexpr bool operator>=(Quantity a, Quantity b) { return a.m_n >= b.m_n; }
 
 private:
-    constexpr explicit Quantity(std::int64_t n) : m_n(n) {}
+    constexpr explicit Quantity(std::int64_t n)
+        : m_n(n)
+    { }
     std::int64_t m_n = 0;
 };
 

@@ -6,8 +6,7 @@
 RuntimeError::RuntimeError(ErrorNumber number)
     : m_number(number)
     , m_what(descriptionOf(number).toStdString())
-{
-}
+{ }
 
 RuntimeError RuntimeError::withDetail(const QString &detail) const
 {

@@ -7,11 +7,11 @@
 #include <exception>
 
 enum class ErrorNumber : int {
-    InvalidArgument = 5,      // invalid procedure call or argument
-    Overflow = 6,             // a result outside its range, or an invalid operation
-    SubscriptOutOfRange = 9,  // an array index outside its bounds
+    InvalidArgument = 5,     // invalid procedure call or argument
+    Overflow = 6,            // a result outside its range, or an invalid operation
+    SubscriptOutOfRange = 9, // an array index outside its bounds
     DivisionByZero = 11,
-    TypeMismatch = 13,        // text that is not a number
+    TypeMismatch = 13, // text that is not a number
     InvalidPropertyValue = 380,
 };
 

@@ -19,7 +19,8 @@ namespace {
 // text that is the string's closing NUL, which is no digit, sign or letter.
 
 // A number read, and where it ends in the text (0: no number there).
-struct Read {
+struct Read
+{
     double value;
     std::size_t end;
 };
@@ -106,7 +107,8 @@ Read decimalNumber(const std::string &s)
 // Val's reading of the text with blanks dropped: the number, how many of its
 // characters the number took (0 when there is no number at its start), and
 // how many there are.
-struct Leading {
+struct Leading
+{
     Read read;
     std::size_t length;
 };
@@ -259,13 +261,15 @@ QString FieldRefusalMessage(const QString &caption, const QString &text, const Q
         // Written without grouping, each reading reads one way only.
         const QString comeLocale = FormatLocaleNumber(reading.localeValue, locale);
         const QString comeVal = FormatLocaleNumber(reading.valValue, locale);
-        return QCoreApplication::translate("FieldReading",
-                                           "Nel campo \"%1\" il testo \"%2\" si può leggere in due modi: %3 oppure %4.\n\n"
-                                           "Scrivere \"%3\" per il primo, \"%4\" per il secondo.")
+        return QCoreApplication::translate(
+                   "FieldReading",
+                   "Nel campo \"%1\" il testo \"%2\" si può leggere in due modi: %3 oppure %4.\n\n"
+                   "Scrivere \"%3\" per il primo, \"%4\" per il secondo.")
             .arg(caption, text, comeLocale, comeVal);
     }
-    return QCoreApplication::translate("FieldReading",
-                                       "Nel campo \"%1\" il testo \"%2\" non si legge tutto come numero.\n\n"
-                                       "Scrivere il numero senza unità, con il separatore decimale del sistema: %3")
+    return QCoreApplication::translate(
+               "FieldReading",
+               "Nel campo \"%1\" il testo \"%2\" non si legge tutto come numero.\n\n"
+               "Scrivere il numero senza unità, con il separatore decimale del sistema: %3")
         .arg(caption, text, locale.toString(2.5));
 }

@@ -23,8 +23,7 @@ double Val(const QString &text);
 // unreadable, and one with no number at its start has none.
 struct FieldReading
 {
-    enum class Kind
-    {
+    enum class Kind {
         Number,
         NoNumber,
         Ambiguous,

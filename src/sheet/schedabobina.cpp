@@ -36,8 +36,7 @@ SchedaBobina::SchedaBobina(const QString &origine, const QString &paginaGuida, c
     : m_origine(origine)
     , m_pagina(paginaGuida)
     , m_fonte(fonteFrequenze)
-{
-}
+{ }
 
 SchedaBobina::~SchedaBobina() = default;
 
@@ -169,7 +168,8 @@ void SchedaBobina::Salva()
     impostazioni.setValue(kCalibro, ui->ComboCalibro->currentIndex());
     impostazioni.setValue(kConduttore, ui->ComboConduttore->currentIndex());
     impostazioni.setValue(kSupporto, ui->ComboSupporto->currentIndex());
-    if (const LetturaFilo filo = LeggiFilo(ui->TextFilo->text(), Calibro(ui->ComboCalibro->currentIndex())); filo.mm)
+    if (const LetturaFilo filo = LeggiFilo(ui->TextFilo->text(), Calibro(ui->ComboCalibro->currentIndex()));
+        filo.mm)
         impostazioni.setValue(kFilo, *filo.mm);
     const QString frequenza = ui->TextFrequenza->text().trimmed();
     std::optional<double> mhz;
@@ -197,15 +197,16 @@ void SchedaBobina::Calibro_Change()
 
 QList<QLabel *> SchedaBobina::Valori() const
 {
-    return {ui->LabelLClassica, ui->LabelLNagaoka, ui->LabelLFilo, ui->LabelLunghezzaFilo,
+    return {ui->LabelLClassica, ui->LabelLNagaoka, ui->LabelLFilo,    ui->LabelLunghezzaFilo,
             ui->LabelPeso,      ui->LabelRdc,      ui->LabelCpropria, ui->LabelRisonanza,
-            ui->LabelPelle,     ui->LabelRac,      ui->LabelQ,      ui->LabelLApparente};
+            ui->LabelPelle,     ui->LabelRac,      ui->LabelQ,        ui->LabelLApparente};
 }
 
 // The caption of a figure's label: LabelDidXxx beside LabelXxx.
 QLabel *SchedaBobina::Didascalia(const QLabel *valore) const
 {
-    return valore->parentWidget()->findChild<QLabel *>(QStringLiteral("LabelDid") + valore->objectName().mid(5));
+    return valore->parentWidget()->findChild<QLabel *>(QStringLiteral("LabelDid")
+                                                       + valore->objectName().mid(5));
 }
 
 QList<RigaScheda> SchedaBobina::Righe() const
@@ -214,7 +215,8 @@ QList<RigaScheda> SchedaBobina::Righe() const
         return RigaScheda{didascalia->text().remove(u'&'), valore};
     };
     QList<RigaScheda> righe{
-        riga(ui->LabelDidFilo, QStringLiteral("%1 %2").arg(ui->TextFilo->text(), ui->ComboCalibro->currentText())),
+        riga(ui->LabelDidFilo,
+             QStringLiteral("%1 %2").arg(ui->TextFilo->text(), ui->ComboCalibro->currentText())),
         riga(ui->LabelDidConduttore, ui->ComboConduttore->currentText()),
         riga(ui->LabelDidSupporto, ui->ComboSupporto->currentText()),
         riga(ui->LabelDidFrequenza, ui->TextFrequenza->text())};
@@ -223,8 +225,9 @@ QList<RigaScheda> SchedaBobina::Righe() const
         QStringList finestra;
         for (const double mhz : m_bobina.frequenzeMhz)
             finestra << QLocale().toString(mhz, 'f', 3);
-        righe.last().valore = finestra.isEmpty() ? tr("nessuna")
-                                                 : tr("%1 (della finestra)").arg(finestra.join(QStringLiteral(" · ")));
+        righe.last().valore = finestra.isEmpty()
+            ? tr("nessuna")
+            : tr("%1 (della finestra)").arg(finestra.join(QStringLiteral(" · ")));
     }
     for (const QLabel *valore : Valori())
         righe << riga(Didascalia(valore), valore->text());
@@ -241,8 +244,9 @@ QString SchedaBobina::Testo() const
 bool SchedaBobina::Stampa(QPrinter &printer) const
 {
     // The sheet may have closed while its print dialog was open.
-    return ui && StampaScheda(printer, Window()->windowTitle(), ui->LabelBobina->text(), Righe(), m_avvisi,
-                              QDateTime::currentDateTime());
+    return ui
+        && StampaScheda(printer, Window()->windowTitle(), ui->LabelBobina->text(), Righe(), m_avvisi,
+                        QDateTime::currentDateTime());
 }
 
 void SchedaBobina::CmdCopia_Click()
@@ -265,15 +269,18 @@ void SchedaBobina::CmdChiudi_Click()
     Unload();
 }
 
-bool StampaScheda(QPrinter &printer, const QString &titolo, const QString &bobina, const QList<RigaScheda> &righe,
-                  const QStringList &avvisi, const QDateTime &quando, const QLocale &locale)
+bool StampaScheda(QPrinter &printer, const QString &titolo, const QString &bobina,
+                  const QList<RigaScheda> &righe, const QStringList &avvisi, const QDateTime &quando,
+                  const QLocale &locale)
 {
-    QString html = QStringLiteral("<h2>%1</h2><p>%2</p><p><b>%3</b> %4</p><table cellpadding=\"3\">")
-                       .arg(titolo.toHtmlEscaped(), locale.toString(quando, QLocale::LongFormat).toHtmlEscaped(),
-                            SchedaBobina::tr("Bobina:").toHtmlEscaped(), bobina.toHtmlEscaped());
+    QString html =
+        QStringLiteral("<h2>%1</h2><p>%2</p><p><b>%3</b> %4</p><table cellpadding=\"3\">")
+            .arg(titolo.toHtmlEscaped(), locale.toString(quando, QLocale::LongFormat).toHtmlEscaped(),
+                 SchedaBobina::tr("Bobina:").toHtmlEscaped(), bobina.toHtmlEscaped());
     for (const RigaScheda &riga : righe)
         html += QStringLiteral("<tr><td align=\"right\">%1</td><td><b>%2</b></td></tr>")
-                    .arg(riga.didascalia.toHtmlEscaped(), riga.valore.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")));
+                    .arg(riga.didascalia.toHtmlEscaped(),
+                         riga.valore.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")));
     html += QStringLiteral("</table>");
     for (const QString &avviso : avvisi)
         html += QStringLiteral("<p style=\"color:#c00000\">%1</p>").arg(avviso.toHtmlEscaped());

@@ -72,5 +72,6 @@ private:
 // Prints a sheet on one page of the printer: title and date, the coil, the
 // rows and the warnings, scaled down when they would not fit. False when the
 // printer cannot be opened.
-bool StampaScheda(QPrinter &printer, const QString &titolo, const QString &bobina, const QList<RigaScheda> &righe,
-                  const QStringList &avvisi, const QDateTime &quando, const QLocale &locale = QLocale());
+bool StampaScheda(QPrinter &printer, const QString &titolo, const QString &bobina,
+                  const QList<RigaScheda> &righe, const QStringList &avvisi, const QDateTime &quando,
+                  const QLocale &locale = QLocale());

@@ -45,10 +45,12 @@ LetturaFilo LeggiFilo(const QString &testo, Calibro calibro, const QLocale &loca
             mm.reset();
         }
         if (!mm)
-            return {{}, FieldRefusalMessage(QCoreApplication::translate("SchedaBobina", "Filo nudo"), t, locale)};
+            return {{},
+                    FieldRefusalMessage(QCoreApplication::translate("SchedaBobina", "Filo nudo"), t, locale)};
         if (!(*mm > 0)) // a reading is finite: beyond, it overflows
-            return {{}, QCoreApplication::translate("SchedaBobina",
-                                                    "Il diametro del filo deve essere maggiore di zero.")};
+            return {{},
+                    QCoreApplication::translate("SchedaBobina",
+                                                "Il diametro del filo deve essere maggiore di zero.")};
         return {mm, {}};
     }
     // 0, 00, 000 ... and 2/0, 3/0 ... are the gauges thicker than 1: 1 - n.
@@ -63,14 +65,16 @@ LetturaFilo LeggiFilo(const QString &testo, Calibro calibro, const QLocale &loca
     else if (intero.match(t).hasMatch())
         numero = t.toInt();
     const bool awg = calibro == Calibro::Awg;
-    const std::optional<double> mm =
-        !numero ? std::nullopt : awg ? AwgDiameterMm(*numero) : SwgDiameterMm(*numero);
+    const std::optional<double> mm = !numero ? std::nullopt
+        : awg                                ? AwgDiameterMm(*numero)
+                                             : SwgDiameterMm(*numero);
     if (!mm)
         return {{},
-                QCoreApplication::translate("SchedaBobina",
-                                            "Il calibro %1 \"%2\" non esiste: scrivere un numero intero da %3 a %4.")
+                QCoreApplication::translate(
+                    "SchedaBobina", "Il calibro %1 \"%2\" non esiste: scrivere un numero intero da %3 a %4.")
                     .arg(awg ? QStringLiteral("AWG") : QStringLiteral("SWG"), t,
-                         TestoCalibro(awg ? kAwgFirst : kSwgFirst, locale), locale.toString(awg ? kAwgLast : kSwgLast))};
+                         TestoCalibro(awg ? kAwgFirst : kSwgFirst, locale),
+                         locale.toString(awg ? kAwgLast : kSwgLast))};
     return {mm, {}};
 }
 
@@ -89,7 +93,8 @@ QString TestoFilo(double mm, Calibro calibro, const QLocale &locale)
     const auto diametro = [&](int g) { return awg ? AwgDiameterMm(g) : SwgDiameterMm(g); };
     std::optional<int> vicino;
     for (int g = awg ? kAwgFirst : kSwgFirst; g <= (awg ? kAwgLast : kSwgLast); ++g)
-        if (const auto d = diametro(g); d && (!vicino || std::abs(*d - mm) < std::abs(*diametro(*vicino) - mm)))
+        if (const auto d = diametro(g);
+            d && (!vicino || std::abs(*d - mm) < std::abs(*diametro(*vicino) - mm)))
             vicino = g;
     return vicino ? TestoCalibro(*vicino, locale) : QString();
 }
@@ -102,9 +107,10 @@ Scheda CalcolaScheda(const BobinaSeguita &bobina, std::optional<double> filoMm, 
     const double d = bobina.diametroMm, l = bobina.lunghezzaMm, n = bobina.spire;
     const bool bobinaValida = PositiveFinite(d) && PositiveFinite(l) && PositiveFinite(n);
     if (!bobinaValida)
-        scheda.avvisi << QCoreApplication::translate("SchedaBobina",
-                                                     "La bobina della finestra non ha diametro, lunghezza e spire "
-                                                     "maggiori di zero: nessuna figura.");
+        scheda.avvisi << QCoreApplication::translate(
+            "SchedaBobina",
+            "La bobina della finestra non ha diametro, lunghezza e spire "
+            "maggiori di zero: nessuna figura.");
     f[int(Figura::LClassica)] =
         Cifra(bobinaValida ? ClassicInductance(d, l, n) : std::nullopt, 5, QStringLiteral("µH"), locale);
     f[int(Figura::LNagaoka)] =
@@ -114,10 +120,11 @@ Scheda CalcolaScheda(const BobinaSeguita &bobina, std::optional<double> filoMm, 
 
     const CoilSpec c{d, l, n, *filoMm, conduttore, supporto};
     if (!WireFitsPitch(c))
-        scheda.avvisi << QCoreApplication::translate("SchedaBobina",
-                                                     "Il filo (%1 mm) non sta nel passo (%2 mm): le spire si "
-                                                     "sovrapporrebbero. Le figure del filo valgono per una bobina "
-                                                     "che non si può avvolgere.")
+        scheda.avvisi << QCoreApplication::translate(
+                             "SchedaBobina",
+                             "Il filo (%1 mm) non sta nel passo (%2 mm): le spire si "
+                             "sovrapporrebbero. Le figure del filo valgono per una bobina "
+                             "che non si può avvolgere.")
                              .arg(locale.toString(*filoMm, 'f', 3), locale.toString(l / n, 'f', 3));
     f[int(Figura::LFilo)] = Cifra(RoundWireInductanceMicroH(c), 5, QStringLiteral("µH"), locale);
     f[int(Figura::LunghezzaFilo)] = Cifra(HelixWireLengthM(c), 4, QStringLiteral("m"), locale);
@@ -126,8 +133,9 @@ Scheda CalcolaScheda(const BobinaSeguita &bobina, std::optional<double> filoMm, 
     const QString medhurst = Cifra(MedhurstSelfCapacitancePf(c), 3, QStringLiteral("pF"), locale);
     const QString knight = Cifra(KnightSelfCapacitancePf(c), 3, QStringLiteral("pF"), locale);
     if (!medhurst.isEmpty() || !knight.isEmpty())
-        f[int(Figura::Cpropria)] = QStringLiteral("%1 · %2").arg(medhurst.isEmpty() ? QStringLiteral("–") : medhurst,
-                                                               knight.isEmpty() ? QStringLiteral("–") : knight);
+        f[int(Figura::Cpropria)] =
+            QStringLiteral("%1 · %2").arg(medhurst.isEmpty() ? QStringLiteral("–") : medhurst,
+                                          knight.isEmpty() ? QStringLiteral("–") : knight);
     f[int(Figura::Risonanza)] = Cifra(HelicalSelfResonanceMhz(c), 4, QStringLiteral("MHz"), locale);
 
     // One line per frequency, each led by its frequency.
@@ -142,16 +150,19 @@ Scheda CalcolaScheda(const BobinaSeguita &bobina, std::optional<double> filoMm, 
     perFrequenza(Figura::Pelle, [&](double mhz) {
         return Cifra(Per(SkinDepthMm(conduttore, mhz), 1000), 3, QStringLiteral("µm"), locale);
     });
-    perFrequenza(Figura::Rac, [&](double mhz) { return Cifra(AcResistanceOhm(c, mhz), 3, QStringLiteral("Ω"), locale); });
-    perFrequenza(Figura::Q, [&](double mhz) { return Cifra(UnloadedQ(c, mhz), 3, QString(), locale).trimmed(); });
+    perFrequenza(Figura::Rac,
+                 [&](double mhz) { return Cifra(AcResistanceOhm(c, mhz), 3, QStringLiteral("Ω"), locale); });
+    perFrequenza(Figura::Q,
+                 [&](double mhz) { return Cifra(UnloadedQ(c, mhz), 3, QString(), locale).trimmed(); });
     perFrequenza(Figura::LApparente, [&](double mhz) {
         return Cifra(ApparentInductanceMicroH(c, mhz), 5, QStringLiteral("µH"), locale);
     });
     for (const double mhz : frequenzeMhz)
         if (finoA && mhz > *finoA)
-            scheda.avvisi << QCoreApplication::translate("SchedaBobina", "A %1 MHz la bobina è troppo vicina alla "
-                                                                         "sua risonanza propria: le figure valgono "
-                                                                         "fino a %2 MHz.")
+            scheda.avvisi << QCoreApplication::translate("SchedaBobina",
+                                                         "A %1 MHz la bobina è troppo vicina alla "
+                                                         "sua risonanza propria: le figure valgono "
+                                                         "fino a %2 MHz.")
                                  .arg(locale.toString(mhz, 'f', 3), locale.toString(*finoA, 'f', 3));
     return scheda;
 }
@@ -194,17 +205,19 @@ QString TooltipFor(Figura figura)
 {
     switch (figura) {
     case Figura::LClassica:
-        return QCoreApplication::translate("SchedaBobina",
-                                           "La formula della finestra, quella di Wheeler con costanti arrotondate "
-                                           "(H. A. Wheeler, \"Simple inductance formulas for radio coils\", Proc. "
-                                           "IRE 16, 1928): entro l'1 % circa per bobine più lunghe di 0,4 diametri, "
-                                           "in difetto per quelle più corte.");
+        return QCoreApplication::translate(
+            "SchedaBobina",
+            "La formula della finestra, quella di Wheeler con costanti arrotondate "
+            "(H. A. Wheeler, \"Simple inductance formulas for radio coils\", Proc. "
+            "IRE 16, 1928): entro l'1 % circa per bobine più lunghe di 0,4 diametri, "
+            "in difetto per quelle più corte.");
     case Figura::LNagaoka:
-        return QCoreApplication::translate("SchedaBobina",
-                                           "Il foglio di corrente con il coefficiente di Nagaoka (H. Nagaoka, 1909; "
-                                           "E. B. Rosa e F. W. Grover, Bulletin of the Bureau of Standards 8, 1912): "
-                                           "esatta per un foglio di corrente, non tiene conto del filo tondo e della "
-                                           "spaziatura.");
+        return QCoreApplication::translate(
+            "SchedaBobina",
+            "Il foglio di corrente con il coefficiente di Nagaoka (H. Nagaoka, 1909; "
+            "E. B. Rosa e F. W. Grover, Bulletin of the Bureau of Standards 8, 1912): "
+            "esatta per un foglio di corrente, non tiene conto del filo tondo e della "
+            "spaziatura.");
     case Figura::LFilo:
         return SourceNote(SheetFigure::RoundWireInductance);
     case Figura::LunghezzaFilo:
@@ -214,7 +227,8 @@ QString TooltipFor(Figura figura)
     case Figura::Rdc:
         return SourceNote(SheetFigure::DcResistance);
     case Figura::Cpropria:
-        return SourceNote(SheetFigure::MedhurstCapacitance) + u'\n' + SourceNote(SheetFigure::KnightCapacitance);
+        return SourceNote(SheetFigure::MedhurstCapacitance) + u'\n'
+            + SourceNote(SheetFigure::KnightCapacitance);
     case Figura::Risonanza:
         return SourceNote(SheetFigure::SelfResonance);
     case Figura::Pelle:

@@ -50,11 +50,20 @@ struct BobinaSeguita
 };
 
 // The figures of the sheet, in the order the window and the text show them.
-enum class Figura
-{
-    LClassica, LNagaoka, LFilo, LunghezzaFilo, Peso, Rdc, Cpropria, Risonanza,
+enum class Figura {
+    LClassica,
+    LNagaoka,
+    LFilo,
+    LunghezzaFilo,
+    Peso,
+    Rdc,
+    Cpropria,
+    Risonanza,
     // One value per frequency from here on.
-    Pelle, Rac, Q, LApparente,
+    Pelle,
+    Rac,
+    Q,
+    LApparente,
 };
 inline constexpr int kFigure = int(Figura::LApparente) + 1;
 

@@ -26,7 +26,8 @@ QString TextOf(const QWidget *result)
 }
 
 // The room a text has, and the side on which the part that does not fit goes.
-struct Room {
+struct Room
+{
     QRect rect;
     bool cutOnLeft;
 };
@@ -36,15 +37,18 @@ Room TextRoom(const QWidget *result)
     if (const auto *field = qobject_cast<const QLineEdit *>(result)) {
         QStyleOptionFrame option;
         option.initFrom(field);
-        option.lineWidth = field->hasFrame() ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field) : 0;
+        option.lineWidth =
+            field->hasFrame() ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field) : 0;
         const QMargins margins = field->textMargins();
-        return {field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field)
+        return {field->style()
+                    ->subElementRect(QStyle::SE_LineEditContents, &option, field)
                     .marginsRemoved(margins + QMargins(kMargine, 0, kMargine, 0)),
                 false};
     }
     const auto *label = static_cast<const QLabel *>(result);
     const int margin = label->margin();
-    return {label->contentsRect().adjusted(margin, margin, -margin, -margin), bool(label->alignment() & Qt::AlignRight)};
+    return {label->contentsRect().adjusted(margin, margin, -margin, -margin),
+            bool(label->alignment() & Qt::AlignRight)};
 }
 
 class CutMarker : public QObject
@@ -65,7 +69,8 @@ public:
         case QEvent::ToolTip:
             if (IsCut(result)) {
                 const QString note = result->toolTip();
-                const QString whole = note.isEmpty() ? TextOf(result) : TextOf(result) + QStringLiteral("\n\n") + note;
+                const QString whole =
+                    note.isEmpty() ? TextOf(result) : TextOf(result) + QStringLiteral("\n\n") + note;
                 QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), whole, result);
                 return true;
             }
@@ -95,7 +100,8 @@ public:
             mark->setAutoFillBackground(true);
             QPalette palette = mark->palette();
             palette.setColor(QPalette::Window,
-                             result->palette().color(qobject_cast<QLineEdit *>(result) ? QPalette::Base : QPalette::Window));
+                             result->palette().color(qobject_cast<QLineEdit *>(result) ? QPalette::Base
+                                                                                       : QPalette::Window));
             mark->setPalette(palette);
         }
         const auto [room, cutOnLeft] = TextRoom(result);
@@ -106,11 +112,13 @@ public:
         const int markWidth = metrics.horizontalAdvance(kEllipsis) + kMargine;
         qsizetype shown = text.size();
         while (shown > 0
-               && metrics.horizontalAdvance(cutOnLeft ? text.right(shown) : text.left(shown)) + markWidth > room.width())
+               && metrics.horizontalAdvance(cutOnLeft ? text.right(shown) : text.left(shown)) + markWidth
+                   > room.width())
             --shown;
         const int kept = metrics.horizontalAdvance(cutOnLeft ? text.right(shown) : text.left(shown));
         const int width = room.width() - kept + kMargine;
-        const QRect place(cutOnLeft ? room.left() - kMargine : room.left() + kept, room.top(), width, room.height());
+        const QRect place(cutOnLeft ? room.left() - kMargine : room.left() + kept, room.top(), width,
+                          room.height());
         if (mark->geometry() != place)
             mark->setGeometry(place);
         if (!mark->isVisible())

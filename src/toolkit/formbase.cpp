@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/formbase.h"
 
+#include "toolkit/definition.h"
 #include "toolkit/handlerguard.h"
 #include "toolkit/helpviewer.h"
-#include "toolkit/definition.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -53,8 +53,7 @@ protected:
 
 FormBase::FormBase(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 FormBase::~FormBase()
 {
@@ -117,5 +116,6 @@ void FormBase::CentreOnScreen(ScreenArea area)
         return;
     const QRect rect = area == ScreenArea::Whole ? screen->geometry() : screen->availableGeometry();
     const QSize size = m_window->frameGeometry().size().expandedTo(m_window->size());
-    m_window->move(rect.x() + (rect.width() - size.width()) / 2, rect.y() + (rect.height() - size.height()) / 2);
+    m_window->move(rect.x() + (rect.width() - size.width()) / 2,
+                   rect.y() + (rect.height() - size.height()) / 2);
 }

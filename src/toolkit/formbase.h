@@ -9,7 +9,6 @@
 #include <QPointer>
 #include <QWidget>
 
-
 class FormBase : public QObject
 {
     Q_OBJECT
@@ -52,6 +51,5 @@ protected:
     void CentreOnScreen(ScreenArea area = ScreenArea::Available);
 
 private:
-
     QPointer<QWidget> m_window;
 };

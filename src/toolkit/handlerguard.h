@@ -4,15 +4,14 @@
 // event and the window goes on working.
 #pragma once
 
-#include "toolkit/messages.h"
 #include "numbers/runtimeerror.h"
+#include "toolkit/messages.h"
 
 #include <QObject>
 #include <new>
 #include <utility>
 
-template<typename Body>
-void Guard(Body &&body) noexcept
+template<typename Body> void Guard(Body &&body) noexcept
 {
     try {
         std::forward<Body>(body)();
@@ -28,7 +27,6 @@ template<typename Sender, typename Signal, typename Receiver>
 QMetaObject::Connection ConnectHandler(Sender *sender, Signal signal, Receiver *receiver,
                                        void (Receiver::*handler)())
 {
-    return QObject::connect(sender, signal, receiver, [receiver, handler] {
-        Guard([&] { (receiver->*handler)(); });
-    });
+    return QObject::connect(sender, signal, receiver,
+                            [receiver, handler] { Guard([&] { (receiver->*handler)(); }); });
 }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/helpviewer.h"
 
-#include "toolkit/messages.h"
 #include "toolkit/definition.h"
 #include "toolkit/language.h"
+#include "toolkit/messages.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -25,7 +25,8 @@ QString HelpFolder(const QString &helpFile)
     // The project's "SOLENORIA.HLP" and the windows' "solenoria.hlp" name the same manual.
     const QString base = QFileInfo(helpFile).completeBaseName().toLower();
     if (base == QLatin1String("solenoria"))
-        return CurrentLanguage() == Language::English ? QStringLiteral(":/help/en") : QStringLiteral(":/help");
+        return CurrentLanguage() == Language::English ? QStringLiteral(":/help/en")
+                                                      : QStringLiteral(":/help");
     return QString();
 }
 
@@ -45,7 +46,8 @@ void OpenHelp(const QString &page)
     browser->setWindowTitle(QCoreApplication::translate("HelpViewer", "Guida"));
     const QString folder = HelpFolder(HelpFile());
     if (folder.isEmpty()) {
-        MsgBox(QCoreApplication::translate("HelpViewer", "Impossibile trovare la guida %1").arg(HelpFile()), MsgBoxStyle::Critical);
+        MsgBox(QCoreApplication::translate("HelpViewer", "Impossibile trovare la guida %1").arg(HelpFile()),
+               MsgBoxStyle::Critical);
         return;
     }
     browser->setSearchPaths({folder});

@@ -32,7 +32,9 @@ void MsgBox(const QString &prompt, MsgBoxStyle style)
 
 QString RuntimeErrorText(const RuntimeError &error)
 {
-    QString text = QCoreApplication::translate("RuntimeError", "Errore di run-time '%1':\n\n%2").arg(error.code()).arg(error.description());
+    QString text = QCoreApplication::translate("RuntimeError", "Errore di run-time '%1':\n\n%2")
+                       .arg(error.code())
+                       .arg(error.description());
     if (!error.detail().isEmpty())
         text += QStringLiteral("\n\n") + error.detail();
     return text;

@@ -14,8 +14,7 @@ class ResultLabelAccessible : public QAccessibleWidget
 public:
     explicit ResultLabelAccessible(QLabel *label)
         : QAccessibleWidget(label, QAccessible::StaticText)
-    {
-    }
+    { }
 
     QString text(QAccessible::Text t) const override
     {

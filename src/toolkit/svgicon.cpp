@@ -13,7 +13,9 @@ namespace {
 class SvgIconEngine : public QIconEngine
 {
 public:
-    explicit SvgIconEngine(const QString &source) : m_source(source) {}
+    explicit SvgIconEngine(const QString &source)
+        : m_source(source)
+    { }
 
     QIconEngine *clone() const override { return new SvgIconEngine(m_source); }
     QString key() const override { return QStringLiteral("SolenoriumSvgIcon"); }

@@ -28,8 +28,7 @@ void drawCaption(QStylePainter &painter, const QWidget *control, const QRect &ar
 
 WrappingButton::WrappingButton(QWidget *parent)
     : QPushButton(parent)
-{
-}
+{ }
 
 void WrappingButton::setLineBreakAtBlanks(bool on)
 {
@@ -65,8 +64,7 @@ void WrappingButton::paintEvent(QPaintEvent *)
 
 WrappingCheckBox::WrappingCheckBox(QWidget *parent)
     : QCheckBox(parent)
-{
-}
+{ }
 
 void WrappingCheckBox::paintEvent(QPaintEvent *)
 {

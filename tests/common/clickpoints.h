@@ -37,9 +37,10 @@ inline QList<QPoint> ClickPoints(const QWidget *control)
     option.initFrom(control);
     option.text = button->text();
     QStyle *style = control->style();
-    const QRect indicator =
-        style->subElementRect(radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option, control);
-    const QRect contents = style->subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &option, control);
+    const QRect indicator = style->subElementRect(
+        radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option, control);
+    const QRect contents = style->subElementRect(
+        radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &option, control);
     const QRect caption = control->fontMetrics().boundingRect(
         contents, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, button->text());
     return {indicator.center(), (caption & contents).center()};

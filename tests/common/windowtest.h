@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the GUI tests share: the program started afresh in a locale and a language ("it" or "en"), its windows
-// and controls found by name, text typed and controls clicked where a person does, and every message box caught
-// and closed so none blocks a test.
+// and controls found by name, text typed and controls clicked where a person does, and every message box
+// caught and closed so none blocks a test.
 #pragma once
 
 #include "app/application.h"
@@ -21,7 +21,8 @@
 #include <QTimer>
 #include <memory>
 
-// A box the program showed: "msgBox" or "runtimeErrorReport", with "!" for an error's icon; title, text, buttons.
+// A box the program showed: "msgBox" or "runtimeErrorReport", with "!" for an error's icon; title, text,
+// buttons.
 struct CaughtBox
 {
     QString kind, title, text;
@@ -31,7 +32,8 @@ struct CaughtBox
 class WindowTest
 {
 public:
-    explicit WindowTest(const QString &locale = QStringLiteral("C"), const QString &language = QStringLiteral("it_IT.UTF-8"))
+    explicit WindowTest(const QString &locale = QStringLiteral("C"),
+                        const QString &language = QStringLiteral("it_IT.UTF-8"))
     {
         QLocale::setDefault(QLocale(locale));
         static const bool configured = (Application::ConfigureApplication(), true);
@@ -44,7 +46,8 @@ public:
             if (!box || !box->isVisible() || box->property("caught").toBool())
                 return;
             box->setProperty("caught", true);
-            boxes.append({box->objectName() + (box->icon() == QMessageBox::Critical ? "!" : ""), box->windowTitle(), box->text(), int(box->buttons().size())});
+            boxes.append({box->objectName() + (box->icon() == QMessageBox::Critical ? "!" : ""),
+                          box->windowTitle(), box->text(), int(box->buttons().size())});
             box->accept();
         });
         m_catcher.start(5);
@@ -63,9 +66,10 @@ public:
 
     FormBase &form(const QString &name) const
     {
-        if (name == QLatin1String("Form1") || name == QLatin1String("Form2") || name == QLatin1String("Form3"))
+        if (name == QLatin1String("Form1") || name == QLatin1String("Form2")
+            || name == QLatin1String("Form3"))
             return name.back() == u'1' ? static_cast<FormBase &>(app->Calculator())
-                 : name.back() == u'2' ? static_cast<FormBase &>(app->Designer())
+                : name.back() == u'2'  ? static_cast<FormBase &>(app->Designer())
                                        : static_cast<FormBase &>(app->Converter());
         return app->Menu();
     }
@@ -75,8 +79,7 @@ public:
         form(name).Show();
         return window = form(name).Window();
     }
-    template<typename T = QWidget>
-    T *control(const QString &name) const
+    template<typename T = QWidget> T *control(const QString &name) const
     {
         T *found = window->objectName() == name ? qobject_cast<T *>(window) : window->findChild<T *>(name);
         if (!found)
@@ -99,7 +102,10 @@ public:
                 return top;
         return nullptr;
     }
-    void click(const QString &name, int point = 0) { ClickAt(control(name), ClickPoints(control(name)).value(point)); }
+    void click(const QString &name, int point = 0)
+    {
+        ClickAt(control(name), ClickPoints(control(name)).value(point));
+    }
     // Clicks into a field, selects what it holds and types over it.
     void type(const QString &name, const QString &typed)
     {

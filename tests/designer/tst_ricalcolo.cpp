@@ -8,29 +8,49 @@ class TestRicalcolo : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { QFETCH(QLocale, locale); QLocale::setDefault(locale); }
-    // Fields D L N C1 C2. Shown, |-joined: spacing, µH, f1, f2 (or empty), wire, square side, diagonal; fault detail.
+    void init()
+    {
+        QFETCH(QLocale, locale);
+        QLocale::setDefault(locale);
+    }
+    // Fields D L N C1 C2. Shown, |-joined: spacing, µH, f1, f2 (or empty), wire, square side, diagonal; fault
+    // detail.
     void ricalcolo_data()
     {
         columns<QLocale, QString, QString, int>("locale", "campi", "mostrato", "errore");
-        QTest::newRow("load values, it_IT") << it << "40 55 110 365 35" << "0,50|265,205|,512|1,652|13,823" << 0;
-        QTest::newRow("C1 2.5 under it_IT") << it << "40 55 110 2.5 35" << "0,50|265,205|6,181|1,652|13,823" << 0;
-        QTest::newRow("C1 0 and C2 -5: no frequency") << c << "40 55 110 0 -5" << "0.50|265.205|||13.823" << 0;
-        QTest::newRow("D 250") << c << "250 55 110 365 35" << "0.50|4,514.925|.124|.400|86.394|22.150|31.325" << 0;
+        QTest::newRow("load values, it_IT") << it << "40 55 110 365 35"
+                                            << "0,50|265,205|,512|1,652|13,823" << 0;
+        QTest::newRow("C1 2.5 under it_IT") << it << "40 55 110 2.5 35"
+                                            << "0,50|265,205|6,181|1,652|13,823" << 0;
+        QTest::newRow("C1 0 and C2 -5: no frequency") << c << "40 55 110 0 -5"
+                                                      << "0.50|265.205|||13.823" << 0;
+        QTest::newRow("D 250") << c << "250 55 110 365 35"
+                               << "0.50|4,514.925|.124|.400|86.394|22.150|31.325" << 0;
         // 500 turns on 1000 mm: the wire is π N D to the metre's thousandth, 1570.796 m.
-        QTest::newRow("D 1000, 500 turns") << c << "1000 55 500 365 35" << "0.11|495,049.505|.012|.038|1570.796|88.600|125.300" << 0;
-        QTest::newRow("a small coil at 202 MHz, to the kHz") << c << "10 10 3 10 1000" << "3.33|0.062|202.013|20.201|0.095" << 0;
-        QTest::newRow("0 turns") << c << "40 55 0 365 35" << "Causa: \"Spire\" vale 0." << 11; QTest::newRow("D 0") << c << "0 55 110 365 35" << "0.50|0.000|" << 11;
-        QTest::newRow("C1 2,5 under C") << c << "40 55 110 2,5 35"
+        QTest::newRow("D 1000, 500 turns") << c << "1000 55 500 365 35"
+                                           << "0.11|495,049.505|.012|.038|1570.796|88.600|125.300" << 0;
+        QTest::newRow("a small coil at 202 MHz, to the kHz") << c << "10 10 3 10 1000"
+                                                             << "3.33|0.062|202.013|20.201|0.095" << 0;
+        QTest::newRow("0 turns") << c << "40 55 0 365 35"
+                                 << "Causa: \"Spire\" vale 0." << 11;
+        QTest::newRow("D 0") << c << "0 55 110 365 35"
+                             << "0.50|0.000|" << 11;
+        QTest::newRow("C1 2,5 under C")
+            << c << "40 55 110 2,5 35"
             << "0.50|265.205|Nel campo \"pF Capacità 1\" il testo \"2,5\" non è un numero." << 13;
     }
     void ricalcolo()
     {
         QFETCH(QString, campi);
-        const auto campo = [&campi](int i, const char *nome) { return Variante(campi.section(u' ', i, i), nome); };
-        const Variante D = campo(0, "Diametro supporto"), L = campo(1, "Lunghezza bobina"), N = campo(2, "Spire");
+        const auto campo = [&campi](int i, const char *nome) {
+            return Variante(campi.section(u' ', i, i), nome);
+        };
+        const Variante D = campo(0, "Diametro supporto"), L = campo(1, "Lunghezza bobina"),
+                       N = campo(2, "Spire");
         QStringList esiti;
-        const auto mostra = [&esiti](std::optional<double> x, const char *p) { esiti << (x ? Format(*x, p) : ""); };
+        const auto mostra = [&esiti](std::optional<double> x, const char *p) {
+            esiti << (x ? Format(*x, p) : "");
+        };
         try {
             mostra(Ricalcolo::Spaziatura(L, N), "##0.00");
             const double induttanza = Ricalcolo::Induttanza(D, N, L);
@@ -53,11 +73,13 @@ private slots:
         columns<QLocale, Variante, Variante, QString>("locale", "a", "b", "somma");
         QTest::newRow("two number texts") << c << Variante("1") << Variante("2") << "12";
         QTest::newRow("text and number, it_IT") << it << Variante("1,5") << Variante(2.0) << "3,5";
-        QTest::newRow("whole number and text") << c << Variante(std::int16_t{10}) << Variante("0.5") << "10.5";
+        QTest::newRow("whole number and text")
+            << c << Variante(std::int16_t{10}) << Variante("0.5") << "10.5";
     }
     void somma()
     {
-        QFETCH(Variante, a); QFETCH(Variante, b);
+        QFETCH(Variante, a);
+        QFETCH(Variante, b);
         QTEST((a + b).ToText(), "somma");
     }
 };

@@ -17,16 +17,18 @@ class RandomUser : public QObject
 {
     Q_OBJECT
 private slots:
-    void randomActions_data(); void randomActions();
+    void randomActions_data();
+    void randomActions();
 };
 
 namespace {
 
 // What a user may type: the program's own figures, numbers in either locale's
 // style, units, junk, blanks, extremes.
-const QStringList kTyped{"0",     "1",    "7",      "10",   "35",    "100",  "365",    "2.5",    "2,5",
-                         "5,033", "1.591,540", "-3", "40mm", "12abc", "abc", "",       " 4 0 ", "1e308",
-                         "1E-320", "&HFFFF", "&O777", "99999999", "0.0001", "-0,5", "1D3", "3.004,8"};
+const QStringList kTyped{"0",        "1",      "7",     "10",        "35",     "100",    "365",
+                         "2.5",      "2,5",    "5,033", "1.591,540", "-3",     "40mm",   "12abc",
+                         "abc",      "",       " 4 0 ", "1e308",     "1E-320", "&HFFFF", "&O777",
+                         "99999999", "0.0001", "-0,5",  "1D3",       "3.004,8"};
 
 // Every box is the program's: its title, one OK button, a text it knows.
 bool knownBox(const CaughtBox &box)
@@ -36,11 +38,15 @@ bool knownBox(const CaughtBox &box)
         return false;
     if (box.kind == QLatin1String("runtimeErrorReport!"))
         return report.match(box.text).hasMatch();
-    static const QStringList messages{"Mettere i valori", "Mettere il valore", "Errore non contemplato!",
-                                      "deve essere maggiore di zero", "tentativi la ricerca",
-                                      "non si legge tutto come numero", "si può leggere in due modi", "non va bene"};
-    return box.kind == (box.text.contains(QLatin1String("contemplato")) ? QLatin1String("msgBox!") : QLatin1String("msgBox"))
-        && std::any_of(messages.begin(), messages.end(), [&](const QString &m) { return box.text.contains(m); });
+    static const QStringList messages{"Mettere i valori",           "Mettere il valore",
+                                      "Errore non contemplato!",    "deve essere maggiore di zero",
+                                      "tentativi la ricerca",       "non si legge tutto come numero",
+                                      "si può leggere in due modi", "non va bene"};
+    return box.kind
+        == (box.text.contains(QLatin1String("contemplato")) ? QLatin1String("msgBox!")
+                                                            : QLatin1String("msgBox"))
+        && std::any_of(messages.begin(), messages.end(),
+                       [&](const QString &m) { return box.text.contains(m); });
 }
 
 } // namespace
@@ -48,7 +54,8 @@ bool knownBox(const CaughtBox &box)
 void RandomUser::randomActions_data()
 {
     columns<QString>("locale");
-    QTest::newRow("decimal point") << "en_US"; QTest::newRow("decimal comma") << "it_IT";
+    QTest::newRow("decimal point") << "en_US";
+    QTest::newRow("decimal comma") << "it_IT";
 }
 void RandomUser::randomActions()
 {
@@ -72,7 +79,8 @@ void RandomUser::randomActions()
                     && (qobject_cast<QAbstractButton *>(w) || qobject_cast<QLineEdit *>(w)
                         || qobject_cast<QScrollBar *>(w) || qobject_cast<QTabBar *>(w)))
                     controls << w;
-            QWidget *control = controls.isEmpty() ? nullptr : controls.at(random.bounded(int(controls.size())));
+            QWidget *control =
+                controls.isEmpty() ? nullptr : controls.at(random.bounded(int(controls.size())));
             // "END" closes the menu, and with it often the program: seldom.
             if (!control || (control->objectName() == QLatin1String("cmdApply") && random.bounded(10) != 0))
                 continue;
@@ -80,15 +88,16 @@ void RandomUser::randomActions()
             if (auto *field = qobject_cast<QLineEdit *>(control); field && what < 6) {
                 test.type(field->objectName(), kTyped.at(random.bounded(int(kTyped.size()))));
             } else if (auto *tabs = qobject_cast<QTabBar *>(control)) {
-                QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(random.bounded(tabs->count())).center());
+                QTest::mouseClick(tabs, Qt::LeftButton, {},
+                                  tabs->tabRect(random.bounded(tabs->count())).center());
             } else if (what < 9) {
                 const QList<QPoint> points = ClickPoints(control);
                 ClickAt(control, points.at(random.bounded(int(points.size()))));
             } else {
                 // Keys the windows answer; Esc and Ctrl+A end the program rarely enough.
-                static const QList<QKeyCombination> keys{Qt::Key_Return, Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp,
-                                                         Qt::Key_F1, Qt::CTRL | Qt::Key_Tab, Qt::Key_Escape,
-                                                         Qt::CTRL | Qt::Key_A, Qt::Key_Space};
+                static const QList<QKeyCombination> keys{
+                    Qt::Key_Return,         Qt::Key_Up,     Qt::Key_Down,         Qt::Key_PageUp, Qt::Key_F1,
+                    Qt::CTRL | Qt::Key_Tab, Qt::Key_Escape, Qt::CTRL | Qt::Key_A, Qt::Key_Space};
                 const QKeyCombination key = keys.at(random.bounded(int(keys.size())));
                 if ((key.key() == Qt::Key_Escape || key.key() == Qt::Key_A) && random.bounded(8) != 0)
                     continue;
@@ -97,11 +106,13 @@ void RandomUser::randomActions()
         }
         ends += test.ends;
         for (const CaughtBox &box : test.boxes)
-            QVERIFY2(knownBox(box), qPrintable(QStringLiteral("round %1: %2 \"%3\"").arg(round).arg(box.kind, box.text)));
+            QVERIFY2(knownBox(box),
+                     qPrintable(QStringLiteral("round %1: %2 \"%3\"").arg(round).arg(box.kind, box.text)));
         // Probe: a fresh program still shows the known figure, in the locale's form.
         WindowTest probe(locale);
         probe.open(QStringLiteral("Form2"));
-        QCOMPARE(probe.text(QStringLiteral("MicroH")), QStringLiteral("265.205").replace(u'.', QLocale(locale).decimalPoint()));
+        QCOMPARE(probe.text(QStringLiteral("MicroH")),
+                 QStringLiteral("265.205").replace(u'.', QLocale(locale).decimalPoint()));
     }
     qInfo("%d actions in %d rounds, %d ended by the user", done, rounds, ends);
 }

@@ -15,7 +15,8 @@ class TestClicks : public QObject
 {
     Q_OBJECT
 private slots:
-    void windowInState_data(); void windowInState();
+    void windowInState_data();
+    void windowInState();
 };
 
 namespace {
@@ -30,21 +31,25 @@ std::pair<QRect, int> captionRoom(const QWidget *control, QString &text)
         QStyleOptionComboBox option;
         option.initFrom(combo);
         for (int i = 0; i < combo->count(); ++i)
-            if (combo->fontMetrics().horizontalAdvance(combo->itemText(i)) > combo->fontMetrics().horizontalAdvance(text))
+            if (combo->fontMetrics().horizontalAdvance(combo->itemText(i))
+                > combo->fontMetrics().horizontalAdvance(text))
                 text = combo->itemText(i);
-        return {combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo),
-                Qt::AlignLeft | Qt::AlignVCenter};
+        return {
+            combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo),
+            Qt::AlignLeft | Qt::AlignVCenter};
     }
     QStyleOptionButton option;
     option.initFrom(control);
-    const int wrap = QByteArray(control->metaObject()->className()).startsWith("Wrapping") ? Qt::TextWordWrap : 0;
+    const int wrap =
+        QByteArray(control->metaObject()->className()).startsWith("Wrapping") ? Qt::TextWordWrap : 0;
     if (auto *label = qobject_cast<const QLabel *>(control))
         return {label->contentsRect(), int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0)};
     if (!qobject_cast<const QAbstractButton *>(control))
         return {};
     const bool push = control->inherits("QPushButton");
-    const auto element = push ? QStyle::SE_PushButtonContents
-                              : control->inherits("QCheckBox") ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents;
+    const auto element = push            ? QStyle::SE_PushButtonContents
+        : control->inherits("QCheckBox") ? QStyle::SE_CheckBoxContents
+                                         : QStyle::SE_RadioButtonContents;
     QRect room = control->style()->subElementRect(element, &option, control);
     if (control->property("lineBreakAtBlanks").toBool()) {
         text.replace(QRegularExpression(QStringLiteral(" {2,}")), QStringLiteral("\n"));
@@ -77,7 +82,9 @@ void TestClicks::windowInState_data()
 }
 void TestClicks::windowInState()
 {
-    QFETCH(QString, window); QFETCH(int, state); QFETCH(QString, language);
+    QFETCH(QString, window);
+    QFETCH(int, state);
+    QFETCH(QString, language);
     WindowTest test(QStringLiteral("C"), language);
     QWidget *form = test.open(window);
     const bool sheet = state > 0 && (window == QLatin1String("Form2") || window == QLatin1String("Form3"));
@@ -94,25 +101,34 @@ void TestClicks::windowInState()
         test.click(QStringLiteral("CmdScheda"));
         QVERIFY(form = WindowTest::sheet());
     }
-    QVERIFY(QTest::qWaitForWindowExposed(form) && form->windowIcon().pixmap(32).size() == QSize(32, 32)); // its icon drawn
+    QVERIFY(QTest::qWaitForWindowExposed(form)
+            && form->windowIcon().pixmap(32).size() == QSize(32, 32)); // its icon drawn
     // Every window opens in the middle of the screen; the sheet beside its own.
     QVERIFY(sheet
-            || (QRect(form->pos(), form->size()).center() - form->screen()->availableGeometry().center()).manhattanLength() <= 2);
+            || (QRect(form->pos(), form->size()).center() - form->screen()->availableGeometry().center())
+                    .manhattanLength()
+                <= 2);
 
     int controls = 0, points = 0, captions = 0;
     QStringList cut;
     for (QWidget *control : form->findChildren<QWidget *>()) {
-        QString text = control->property("text").toString().remove(QRegularExpression(QStringLiteral("&(?!&)")));
+        QString text =
+            control->property("text").toString().remove(QRegularExpression(QStringLiteral("&(?!&)")));
         const auto [room, flags] = captionRoom(control, text);
         const QString name = form->objectName() + u'/' + control->objectName();
-        if (const QVariant size = control->property("pointSizeF"); size.isValid()) // the definition's fractional sizes
+        if (const QVariant size = control->property("pointSizeF");
+            size.isValid()) // the definition's fractional sizes
             QCOMPARE(control->font().pointSizeF(), size.toDouble());
         if (control->isVisibleTo(form) && !room.isEmpty() && !text.trimmed().isEmpty() && ++captions
             && !(language == QLatin1String("it") && kItalianAsEver.contains(name))) {
             const QRect needed = control->fontMetrics().boundingRect(room, flags, text);
             if (needed.width() > room.width() || needed.height() > room.height())
-                cut << QStringLiteral("%1 \"%2\" needs %3x%4 in %5x%6").arg(name, text).arg(needed.width())
-                           .arg(needed.height()).arg(room.width()).arg(room.height());
+                cut << QStringLiteral("%1 \"%2\" needs %3x%4 in %5x%6")
+                           .arg(name, text)
+                           .arg(needed.width())
+                           .arg(needed.height())
+                           .arg(room.width())
+                           .arg(room.height());
         }
         if (!control->isVisibleTo(form) || !control->isEnabled()
             || !(qobject_cast<QAbstractButton *>(control) || qobject_cast<QLineEdit *>(control)
@@ -123,8 +139,11 @@ void TestClicks::windowInState()
             ++points;
             QWidget *hit = form->childAt(control->mapTo(form, point));
             QVERIFY2(hit == control || control->isAncestorOf(hit),
-                     qPrintable(QStringLiteral("%1 at (%2, %3) belongs to %4").arg(control->objectName())
-                                    .arg(point.x()).arg(point.y()).arg(hit ? hit->objectName() : QStringLiteral("nothing"))));
+                     qPrintable(QStringLiteral("%1 at (%2, %3) belongs to %4")
+                                    .arg(control->objectName())
+                                    .arg(point.x())
+                                    .arg(point.y())
+                                    .arg(hit ? hit->objectName() : QStringLiteral("nothing"))));
         }
     }
     qInfo("%s: %d controls, %d points, %d captions", QTest::currentDataTag(), controls, points, captions);
