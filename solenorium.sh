@@ -2,13 +2,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and starts Solenorium, or runs its tests.
 #   ./solenorium.sh run    install what is missing, build in Release, start the program
-#   ./solenorium.sh test   install what is missing, build in Release, run every test
+#   ./solenorium.sh test   install what is missing, check the layout, build in Release, run every test
 #   ./solenorium.sh sanitize   the same tests, built with address and undefined-behaviour sanitizers
 #   ./solenorium.sh fuzz [s]   the fuzz targets, built with clang, each run for s seconds (default 20)
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-packages=(cmake g++ ninja-build qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
+packages=(cmake g++ ninja-build clang-format qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
           fonts-liberation2 fonts-comic-neue fonts-dejavu-core desktop-file-utils dpkg-dev
           appstream lintian)
 
@@ -25,6 +25,11 @@ install_missing() { # install_missing [extra packages...]
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
+check_format() { # every C++ file as .clang-format writes it; names the ones that are not
+    (cd "$here" && find src tests fuzz bench ui \( -name '*.cpp' -o -name '*.h' \) -print0 \
+        | xargs -0 -r clang-format --dry-run --Werror)
+}
+
 build() { # build <preset>: configure with a preset of CMakePresets.json and build in build/<preset>
     (cd "$here" && cmake --preset "$1" >/dev/null)
     cmake --build "$here/build/$1" --parallel "$(nproc)"
@@ -38,6 +43,7 @@ run)
     ;;
 test)
     install_missing
+    check_format
     build release
     ctest --test-dir "$here/build/release" --output-on-failure --parallel "$(nproc)"
     ;;
