@@ -115,8 +115,11 @@ QString SourceNote(SheetFigure f)
             "Linea elicoidale in corto, L·tan(x)/x (Knight 2016): eredita l'incertezza della "
             "risonanza propria, circa 10 %, e cresce vicino a essa.");
     case SheetFigure::WireLength:
-        return QCoreApplication::translate(
-            "Coil", "Elica sul centro del filo, terminali esclusi: esatta quanto le misure della bobina.");
+        return QCoreApplication::translate("Coil",
+                                           "Elica sui centri del filo (diametro del supporto più un filo), "
+                                           "terminali esclusi: esatta quanto le misure della bobina. Il "
+                                           "progettista e il convertitore la misurano sul supporto: un po' "
+                                           "meno.");
     case SheetFigure::WireMass:
         return QCoreApplication::translate(
             "Coil",
@@ -131,16 +134,21 @@ QString SourceNote(SheetFigure f)
         return QCoreApplication::translate(
             "Coil", "Profondità di penetrazione √(ρ/(π f μ0)) per metallo non magnetico.");
     case SheetFigure::AcResistance:
-        return QCoreApplication::translate(
-            "Coil",
-            "Effetto pelle (soluzione di Bessel) per il fattore di prossimità misurato da "
-            "Medhurst (1947): circa 5 %, di più con filo ossidato.");
+        return QCoreApplication::translate("Coil",
+                                           "Effetto pelle e di prossimità secondo Butterworth (1925, in "
+                                           "Terman 1943), col fattore misurato da Medhurst (1947) per filo "
+                                           "spesso e molte spire: circa 5 %; fino al 40 % in più per due o "
+                                           "tre spire accostate; di più con filo ossidato.");
     case SheetFigure::Q:
-        return QCoreApplication::translate(
-            "Coil",
-            "Q = 2πf·L/R ridotto vicino alla risonanza propria. Non confrontato "
-            "con misure: contate sul 10-20 %; le bobine reali stanno di solito sotto (terminali, "
-            "saldature, supporto).");
+        return QCoreApplication::translate("Coil",
+                                           "Q = 2πf·L/R ridotto vicino alla risonanza propria. Le bobine "
+                                           "reali stanno di solito sotto (terminali, saldature, supporto): "
+                                           "la guida lo confronta con le misure pubblicate.");
+    case SheetFigure::QWithoutSelfResonance:
+        return QCoreApplication::translate("Coil",
+                                           "Per questa forma (ℓ/D fuori da 0,1-50) la risonanza propria "
+                                           "non si calcola: il Q non ne tiene conto, e va bene solo molto "
+                                           "al di sotto di essa.");
     case SheetFigure::MedhurstCapacitance:
         return QCoreApplication::translate(
             "Coil",

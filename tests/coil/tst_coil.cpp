@@ -35,14 +35,16 @@ private slots:
     void selfFigures();
     void gauges_data();
     void gauges();
-    void proximityTable();
     void rosaH();
     void wire_data();
     void wire();
     void roundWire_data();
     void roundWire();
-    void skinAndProximity_data();
-    void skinAndProximity();
+    void butterworth_data();
+    void butterworth();
+    void turnsU();
+    void acResistance_data();
+    void acResistance();
     void selfResonance_data();
     void selfResonance();
     void knightCapacitance_data();
@@ -166,22 +168,10 @@ void TestCoil::accuracyNote()
 void TestCoil::selfCapacitance_data()
 {
     columns<double, double, double, double>("D", "l", "pf", "tolerance");
-    // Medhurst's whole table, ℓ/D:H, on a former of 10 mm (C = H pF), as printed.
-    std::array<double, 2> previous{};
-    for (const QString &point :
-         QStringLiteral("0.1:0.96 0.15:0.79 0.2:0.70 0.25:0.64 0.3:0.60 0.35:0.57 0.4:0.54 "
-                        "0.45:0.52 0.5:0.50 0.6:0.48 0.7:0.47 0.8:0.46 0.9:0.46 1:0.46 1.5:0.47 2:0.50 "
-                        "2.5:0.56 3:0.61 3.5:0.67 "
-                        "4:0.72 4.5:0.77 5:0.81 6:0.92 7:1.01 8:1.12 9:1.22 10:1.32 15:1.86 20:2.36 25:2.9 "
-                        "30:3.4 40:4.6 50:5.8")
-             .split(u' ')) {
-        const double ratio = point.section(u':', 0, 0).toDouble(), h = point.section(u':', 1).toDouble();
+    // Medhurst's H at a few of his ratios, on a former of 10 mm (C = H pF), and midway between two.
+    for (const auto &[ratio, h] : std::initializer_list<std::pair<double, double>>{
+             {0.1, 0.96}, {0.45, 0.52}, {1, 0.46}, {3.5, 0.67}, {50, 5.8}, {0.125, 0.875}, {45, 5.2}})
         QTest::addRow("H(%g) %g", ratio, h) << 10.0 << 10 * ratio << h << 1e-9;
-        if (ratio > 0.1) // midway, the neighbours' mean: the table is interpolated linearly
-            QTest::addRow("H(%g) between", (previous[0] + ratio) / 2)
-                << 10.0 << 5 * (previous[0] + ratio) << (previous[1] + h) / 2 << 1e-9;
-        previous = {ratio, h};
-    }
     QTest::newRow("l/D 0.099 below") << 100.0 << 9.9 << kNaN << 0.0;
     QTest::newRow("l/D 50.25 above") << 4.0 << 201.0 << kNaN << 0.0;
 }
@@ -257,24 +247,22 @@ void TestCoil::gauges_data()
     columns<bool, int, double>("awg", "gauge", "mm");
     for (const auto &[g, mm] : std::initializer_list<std::pair<int, double>>{{-3, 11.684},
                                                                              {0, 8.251},
-                                                                             {10, 2.588},
                                                                              {14, 1.628},
                                                                              {20, 0.812},
-                                                                             {30, 0.255},
                                                                              {36, 0.127},
-                                                                             {40, 0.0799},
                                                                              {56, 0.0124},
                                                                              {-4, kNaN},
                                                                              {57, kNaN}})
         QTest::addRow("AWG %d", g) << true << g << mm;
-    const double swg[] = {12.700, 11.786, 10.973, 10.160, 9.449, 8.839, 8.230, 7.620, 7.010, 6.401,
-                          5.893,  5.385,  4.877,  4.470,  4.064, 3.658, 3.251, 2.946, 2.642, 2.337,
-                          2.032,  1.829,  1.626,  1.422,  1.219, 1.016, 0.914, 0.813, 0.711, 0.610,
-                          0.559,  0.508,  0.457,  0.417,  0.376, 0.345, 0.315, 0.295, 0.274, 0.254,
-                          0.234,  0.213,  0.193,  0.173,  0.152, 0.132, 0.122, 0.112, 0.102, 0.091,
-                          0.081,  0.071,  0.061,  0.051,  0.041, 0.030, 0.025, kNaN};
-    for (int g = -7; g <= 51; ++g)
-        QTest::addRow("SWG %d", g) << false << g << (g < -6 ? kNaN : swg[g + 6]);
+    for (const auto &[g, mm] : std::initializer_list<std::pair<int, double>>{{-6, 12.700},
+                                                                             {0, 8.230},
+                                                                             {18, 1.219},
+                                                                             {26, 0.457},
+                                                                             {36, 0.193},
+                                                                             {50, 0.025},
+                                                                             {-7, kNaN},
+                                                                             {51, kNaN}})
+        QTest::addRow("SWG %d", g) << false << g << mm;
 }
 void TestCoil::gauges()
 {
@@ -331,46 +319,6 @@ void TestCoil::roundWire()
     QVERIFY2(near(RoundWireInductanceMicroH(c), loops, tolerance * loops),
              qPrintable(QString::number(*RoundWireInductanceMicroH(c))));
 }
-// R/Rdc of a straight wire as Terman's table gives it (Radio Engineers' Handbook, 1943; his x = √2 r/δ): x
-// 3: 1.318, 5: 2.043, 10: 3.799, 30: 10.86 (the thick-wire asymptote); within a unit of his last digit.
-// Either side of r = 20 δ, where the series give way to it, the asymptote r/2δ + 1/4 + 3δ/32r: 10.2546875.
-// Copper's skin depth at 1 MHz 0.0661 mm. With turns, times Medhurst's measured factor (his whole table is
-// tested below), within 0.2 %. Medhurst's proximity factor at every point of his table (Wireless Engineer 24,
-// 1947, as S. Y. Stroobandt publishes it; 2.37 taken at ℓ/D 10, d/p 0.7): rows ℓ/D (0 for 10⁻¹², "inf" the
-// endless coil), d/p 1 to 0.1; at 0 it is 1.
-void TestCoil::proximityTable()
-{
-    QStringList previous;
-    for (const QString &row :
-         QStringLiteral(
-             "0 5.31 3.73 2.74 2.12 1.74 1.44 1.20 1.16 1.07 1.02;0.2 5.45 3.84 2.83 2.20 1.77 "
-             "1.48 1.29 1.19 1.08 1.02;0.4 5.65 3.99 2.97 2.28 1.83 1.54 1.33 1.21 1.08 1.03;0.6 5.80 4.11 "
-             "3.10 2.38 1.89 1.60 1.38 "
-             "1.22 1.10 1.03;0.8 5.80 4.17 3.20 2.44 1.92 1.64 1.42 1.23 1.10 1.03;1 5.55 4.10 3.17 2.47 "
-             "1.94 1.67 1.45 1.24 1.10 "
-             "1.03;2 4.10 3.36 2.74 2.32 1.98 1.74 1.50 1.28 1.13 1.04;4 3.54 3.05 2.60 2.27 2.01 1.78 1.54 "
-             "1.32 1.15 1.04;6 3.31 "
-             "2.92 2.60 2.29 2.03 1.80 1.56 1.34 1.16 1.04;8 3.20 2.90 2.62 2.34 2.08 1.81 1.57 1.34 1.165 "
-             "1.04;10 3.23 2.93 2.65 "
-             "2.37 2.10 1.83 1.58 1.35 1.17 1.04;inf 3.41 3.11 2.815 2.51 2.22 1.93 1.65 1.395 1.19 1.05")
-             .split(u';')) {
-        const QStringList v = row.split(u' ') << QStringLiteral("1");
-        const double l = v[0] == "inf" ? 1e12 : std::max(v[0].toDouble(), 1e-12);
-        for (int c = 0; c <= 10;
-             ++c) { // at each point; midway to the next d/p, and from the ratio before, the mean
-            const double dp = 1 - c / 10.0, here = v[c + 1].toDouble();
-            QVERIFY2(near(MedhurstProximityFactor(l, dp), here, 1e-9), qPrintable(row));
-            QVERIFY(c == 10
-                    || near(MedhurstProximityFactor(l, dp - 0.05), (here + v[c + 2].toDouble()) / 2, 1e-9));
-            QVERIFY(previous.isEmpty() || l > 10
-                    || near(MedhurstProximityFactor((previous[0].toDouble() + l) / 2, dp),
-                            (previous[c + 1].toDouble() + here) / 2, 1e-9));
-        }
-        previous = v;
-    }
-    QVERIFY(!MedhurstProximityFactor(1, 1.01) && !MedhurstProximityFactor(0, 0.5)
-            && !MedhurstProximityFactor(1, -0.01));
-}
 // Rosa's mutual-inductance correction H as his table gives it (Bulletin of the Bureau of Standards 4, 1908;
 // Grover, "Inductance Calculations", 1946), to its fourth decimal; one turn has no mutual inductance: exactly
 // 0.
@@ -382,33 +330,75 @@ void TestCoil::rosaH()
         QVERIFY2(near(RosaMutualH(n), h, n == 1 ? 1e-12 : 0.00006), qPrintable(QString::number(n)));
     QVERIFY(!RosaMutualH(0.5) && !RosaMutualH(kNaN));
 }
-void TestCoil::skinAndProximity_data()
+// Butterworth's F and G as F. E. Terman tabulates them (Radio Engineers' Handbook, 1943, table 18; his H is
+// F), to his last digit; either side of x = 20√2, where the series hand over to the asymptotic forms, the
+// same: F ≈ x/(2√2) + 1/4 + 3/(16√2 x), G ≈ (√2 x − 1)/8 − 1/(32√2 x) worked by hand.
+void TestCoil::butterworth_data()
 {
-    columns<double, double, double, double, double>("x", "lOverD", "dOverP", "ratio", "tolerance");
-    QTest::newRow("straight, x 3") << 3.0 << 1e4 << 1e-4 << 1.318 << 0.001;
-    QTest::newRow("straight, x 5") << 5.0 << 1e4 << 1e-4 << 2.043 << 0.001;
-    QTest::newRow("straight, x 10") << 10.0 << 1e4 << 1e-4 << 3.799 << 0.001;
-    QTest::newRow("straight, x 30") << 30.0 << 1e4 << 1e-4 << 10.86 << 0.005;
-    QTest::newRow("straight, r 20 δ less a hair")
-        << 20 * M_SQRT2 * (1 - 1e-9) << 1e7 << 1e-7 << 10.2546875 << 1.5e-5;
-    QTest::newRow("straight, r 20 δ and a hair")
-        << 20 * M_SQRT2 * (1 + 1e-9) << 1e7 << 1e-7 << 10.2546875 << 1.5e-5;
-    QTest::newRow("Medhurst l/D 1, touching") << 10.0 << 1.0 << 1.0 << 3.799 * 5.55 << 0.042;
+    columns<double, double, double, double>("x", "F", "G", "tolerance");
+    for (const auto &[x, f, g] :
+         std::initializer_list<std::tuple<double, double, double>>{{1, 1.005, 0.01519},
+                                                                   {2.5, 1.175, 0.2949},
+                                                                   {5, 2.043, 0.755},
+                                                                   {10, 3.799, 1.641},
+                                                                   {30, 10.86, 5.177},
+                                                                   {100, 35.61, 17.55}})
+        QTest::addRow("x %g", x) << x << f << g << (x < 30 ? 0.0006 : 0.006);
+    QTest::newRow("series side of 20 sqrt 2") << 28.2842 << 10.2547 << 4.8742 << 2e-4;
+    QTest::newRow("asymptotic side") << 28.2843 << 10.2547 << 4.8742 << 2e-4;
 }
-void TestCoil::skinAndProximity()
+void TestCoil::butterworth()
 {
     QFETCH(double, x);
-    QFETCH(double, lOverD);
-    QFETCH(double, dOverP);
-    QFETCH(double, ratio);
+    QFETCH(double, F);
+    QFETCH(double, G);
     QFETCH(double, tolerance);
-    QVERIFY(near(SkinDepthMm(Conductor::Copper, 1), 0.0661, 0.00005));
-    const double d = std::sqrt(2.0) * x * *SkinDepthMm(Conductor::Copper, 1); // Terman's x: d = √2 · x · δ
-    const double dw = 1000, n = lOverD * dw / (d / dOverP);
-    const CoilSpec c{dw - d, lOverD * dw, n, d};
-    QVERIFY2(near(AcResistanceOhm(c, 1).value_or(0) / *DcResistanceOhm(c), ratio, tolerance),
-             qPrintable(QString::number(AcResistanceOhm(c, 1).value_or(0) / *DcResistanceOhm(c))));
+    const ButterworthFunctions fg = Butterworth(x);
+    QVERIFY2(near(fg.f, F, tolerance) && near(fg.g, G, tolerance),
+             qPrintable(QString("%1 %2").arg(fg.f).arg(fg.g)));
 }
+// Butterworth's u against the number of turns as Terman tabulates it (table 20); none for one turn, and a
+// fraction of a turn between its neighbours.
+void TestCoil::turnsU()
+{
+    for (const auto &[n, u] : std::initializer_list<std::pair<double, double>>{
+             {1, 0}, {2, 1}, {4, 1.8}, {8, 2.37}, {16, 2.74}, {32, 3.0}, {2.5, 1.25}})
+        QVERIFY2(std::abs(ButterworthTurnsU(n) - u) <= 0.03, qPrintable(QString::number(n)));
+    QVERIFY(std::abs(ButterworthTurnsU(5000) - kTurnsUMany) < 0.01 && ButterworthTurnsU(0.5) == 0);
+}
+// R/Rdc of 1 mm copper wire at Butterworth's x = d/(√2 δ), from the tables: Terman's F and G (x
+// 5: 2.043; 2.2: 1.111, 0.2214; 100: 35.61, 17.55; 33.84 between 30 and 40), his u (2 turns 1, 32 turns 3.0,
+// many π²/3) and Medhurst's factor (touching turns, ℓ/D 0.05 between his 5.31 at 0 and 5.45 at 0.2). A
+// straight wire: F alone, towards 1 at DC; a ring: F alone whatever length it is given; short coils of
+// touching turns (no self-resonance known, so no frequency is cut off) thick and at d/δ 3.1, with 32 turns
+// and with 2.
+void TestCoil::acResistance_data()
+{
+    columns<CoilSpec, double, double>("coil", "x", "ratio");
+    const double excess32 = 4.345 * 3.0 / kTurnsUMany, excess2 = 4.345 * 1.0 / kTurnsUMany;
+    QTest::newRow("straight, near DC") << CoilSpec{1000, 1e4, 10, 1} << 0.354 << 1.0;
+    QTest::newRow("straight, x 5") << CoilSpec{1000, 1e4, 10, 1} << 5.0 << 2.043;
+    QTest::newRow("one ring given 1 mm") << CoilSpec{20, 1, 1, 1} << 33.84 << 12.22;
+    QTest::newRow("one ring given 5 mm") << CoilSpec{20, 5, 1, 1} << 33.84 << 12.22;
+    QTest::newRow("32 turns, thick") << CoilSpec{639, 32, 32, 1} << 100.0
+                                     << 35.61 * (1 + excess32 * 2 * 17.55 / 35.61);
+    QTest::newRow("32 turns, d/δ 3.1")
+        << CoilSpec{639, 32, 32, 1} << 2.2 << 1.111 * (1 + excess32 * 2 * 0.2214 / 1.111);
+    QTest::newRow("2 turns, thick") << CoilSpec{39, 2, 2, 1} << 100.0
+                                    << 35.61 * (1 + excess2 * 2 * 17.55 / 35.61);
+}
+void TestCoil::acResistance()
+{
+    QFETCH(CoilSpec, coil);
+    QFETCH(double, x);
+    QFETCH(double, ratio);
+    // δ = d/(√2 x) and f = ρ / (π μ0 δ²), copper as IEC 60028 gives it.
+    const double delta = coil.wireMm * 1e-3 / (M_SQRT2 * x),
+                 mhz = 1.7241e-8 / (M_PI * 4e-7 * M_PI * delta * delta) / 1e6;
+    const double got = AcResistanceOhm(coil, mhz).value_or(0) / DcResistanceOhm(coil).value_or(1);
+    QVERIFY2(std::abs(got / ratio - 1) < 0.01, qPrintable(QString::number(got, 'g', 6)));
+}
+
 // Measured first self-resonance of air coils: A. Pettit (KK4VB), 3.561 m of 1.83 mm wire stretched to each
 // length, as reported by D. W. Knight (g3ynh.info, "Solenoid self-resonance measurements by Alex Pettit");
 // ℓ/D on the helix, N from the wire's length; within 5 %. The two shorter coils sat on a polyethylene rod (εr
@@ -502,8 +492,7 @@ void TestCoil::refused_data()
                 {"l/D 55", {9, 550, 500, 1}, 1, "KS"},
                 {"l/D 50, the last shape", {9.5, 500, 500, 0.5}, 1, ""},
                 {"zero MHz", {20, 20, 10, 1}, 0, "A"},
-                {"wire under 3 skin depths", {20, 20, 100, 0.19}, 1, "A"},
-                {"wire just over", {20, 20, 100, 0.2}, 1, ""},
+                {"wire under 3 skin depths, its resistance", {20, 20, 100, 0.19}, 1, ""},
                 {"negative MHz", {20, 20, 10, 1}, -1, "A"},
                 {"a sound coil", {20, 20, 10, 1}, 1, ""},
                 {"one turn", {5, 1, 1, 0.5}, 1, ""}};
@@ -527,7 +516,8 @@ void TestCoil::refused()
     QCOMPARE(!AcResistanceOhm(coil, mhz), empty.contains('A'));
     QCOMPARE(!ApparentInductanceMicroH(coil, mhz),
              empty.contains('R') || empty.contains('S') || !(mhz > 0)); // nor L'
-    QCOMPARE(!UnloadedQ(coil, mhz), !AcResistanceOhm(coil, mhz) || !ApparentInductanceMicroH(coil, mhz));
+    QCOMPARE(!UnloadedQ(coil, mhz), !AcResistanceOhm(coil, mhz) || !RoundWireInductanceMicroH(coil));
+    QCOMPARE(QWithoutSelfResonance(coil), !empty.contains('R') && empty.contains('S'));
     QCOMPARE(!SkinDepthMm(coil.conductor, mhz), !(mhz > 0));
     for (int f = int(SheetFigure::CurrentSheetInductance); f <= int(SheetFigure::FiguresLimit); ++f)
         QVERIFY(SourceNote(SheetFigure(f)).endsWith(u'.'));
