@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every handler runs through this guard: a run-time error raised inside it is
-// reported and the handler returns, so no exception crosses a Qt signal or
-// event and the window goes on working.
+// reported, a refused field is said in the program's own message box, and the
+// handler returns, so no exception crosses a Qt signal or event and the window
+// goes on working.
 #pragma once
 
+#include "numbers/campo.h"
 #include "numbers/runtimeerror.h"
 #include "toolkit/messages.h"
 
@@ -15,6 +17,8 @@ template<typename Body> void Guard(Body &&body) noexcept
 {
     try {
         std::forward<Body>(body)();
+    } catch (const RifiutoCampo &rifiuto) {
+        MsgBox(rifiuto.testo);
     } catch (const RuntimeError &error) {
         ShowRuntimeErrorReport(error);
     } catch (const std::bad_alloc &) {
