@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculator/calcolo.h"
 
+#include "numbers/campo.h"
 #include "numbers/checkedmath.h"
 #include "numbers/format.h"
 #include "numbers/runtimeerror.h"
@@ -20,28 +21,28 @@ const QString kUnDecimale = QStringLiteral("#,##0.0");
 // f² · L · C = 25330 with f in MHz, L in µH and C in pF.
 constexpr double kRisonanza = 25330;
 
-// A field whose text reads only in part: nothing is computed from it.
-struct CampoIllegibile
+// A field refused: the mode's message names it.
+struct CampoRifiutato
 {
-    int campo;
+    QString testo;
 };
 
-// Reads the text of field TextN (1 to 6).
-Quantity leggi(const TestiIngresso &testi, int campo, const QLocale &locale)
-{
-    const std::optional<double> valore = ReadFieldNumber(testi.Testo(campo), locale);
-    if (!valore)
-        throw CampoIllegibile{campo};
-    return ToQuantity(*valore);
-}
+// What each box holds, in its order: L, C, f, D, N, length.
+constexpr std::array<Grandezza, 6> kGrandezze{Grandezza::Induttanza, Grandezza::Capacita,
+                                              Grandezza::Frequenza,  Grandezza::Diametro,
+                                              Grandezza::Spire,      Grandezza::Lunghezza};
 
-// Every guarded input is tested; the message is shown once.
-bool qualcunoNonPositivo(std::initializer_list<Quantity> values)
+// Reads the text of field TextN (1 to 6), above zero or, where the mode takes
+// it, zero too.
+Quantity leggi(const TestiIngresso &testi, int campo, const QLocale &locale,
+               Ammessi ammessi = Ammessi::Positivi)
 {
-    bool refused = false;
-    for (const Quantity q : values)
-        refused = (Compare(q, 0) <= 0) || refused;
-    return refused;
+    const std::size_t i = static_cast<std::size_t>(campo - 1);
+    const LetturaCampo lettura = LeggiCampo(testi.didascalie.at(i), testi.Testo(campo), kGrandezze.at(i),
+                                            ammessi, Precisione::Quantita, locale);
+    if (!lettura.valore)
+        throw CampoRifiutato{lettura.rifiuto};
+    return ToQuantity(*lettura.valore);
 }
 
 EsitoCalcolo rifiuto(const QString &text)
@@ -117,10 +118,39 @@ EsitoCalcolo EseguiCalcolo(std::int16_t Modo, const TabellaValoriC &ValoriC, con
 {
     try {
         return Calcola(Modo, ValoriC, testi, locale);
-    } catch (const CampoIllegibile &illegibile) {
-        EsitoCalcolo esito = rifiuto(QString());
-        esito.campoIllegibile = illegibile.campo;
-        return esito;
+    } catch (const CampoRifiutato &campo) {
+        // "Mettere i valori: nel campo ..."
+        QString motivo = campo.testo;
+        motivo[0] = motivo[0].toLower();
+        const char *messaggio = Modo == 7 ? kMettereIlValore : kMettereIValori;
+        return rifiuto(QCoreApplication::translate("Form1", messaggio) + QStringLiteral(": ") + motivo);
+    } catch (const RuntimeError &errore) {
+        QList<std::pair<QString, QString>> campi;
+        for (const int campo : CampiDelModo(Modo))
+            campi.append({testi.didascalie.at(std::size_t(campo - 1)), testi.Testo(campo)});
+        throw errore.withDetail(CausaCampi(campi));
+    }
+}
+
+QList<int> CampiDelModo(std::int16_t Modo)
+{
+    switch (Modo) {
+    case 1:
+        return {1, 2};
+    case 2:
+        return {3, 2};
+    case 3:
+        return {1, 3};
+    case 4:
+        return {6, 5, 4};
+    case 5:
+        return {1, 4, 6};
+    case 6:
+        return {3, 2, 4, 6};
+    case 7:
+        return {3};
+    default:
+        return {};
     }
 }
 
@@ -140,8 +170,6 @@ EsitoCalcolo Calcola(std::int16_t Modo, const TabellaValoriC &ValoriC, const Tes
     case 1: { // resonant frequency from L and C: f = √(25330 / (C L)) MHz
         const Quantity L = leggi(testi, 1, locale);
         const Quantity C = leggi(testi, 2, locale);
-        if (qualcunoNonPositivo({C, L}))
-            return rifiuto(QCoreApplication::translate("Form1", kMettereIValori));
         const Quantity f = ToQuantity(Sqr(Divide(kRisonanza, FromQuantity(C * L))));
         esito.SEO = Format(f, kTreDecimali, locale);
         return esito;
@@ -149,16 +177,12 @@ EsitoCalcolo Calcola(std::int16_t Modo, const TabellaValoriC &ValoriC, const Tes
     case 2: { // inductance from f and C, µH
         const Quantity f = leggi(testi, 3, locale);
         const Quantity C = leggi(testi, 2, locale);
-        if (qualcunoNonPositivo({f, C}))
-            return rifiuto(QCoreApplication::translate("Form1", kMettereIValori));
         esito.SEO = Format(induttanzaRisonante(f, C), kTreDecimali, locale);
         return esito;
     }
     case 3: { // capacitance from L and f, pF
         const Quantity L = leggi(testi, 1, locale);
         const Quantity f = leggi(testi, 3, locale);
-        if (qualcunoNonPositivo({f, L}))
-            return rifiuto(QCoreApplication::translate("Form1", kMettereIValori));
         const double f2 = Power(FromQuantity(f), 2);
         const Quantity C = ToQuantity(Divide(kRisonanza, Multiply(FromQuantity(L), f2)));
         esito.SEO = Format(C, kTreDecimali, locale);
@@ -168,8 +192,6 @@ EsitoCalcolo Calcola(std::int16_t Modo, const TabellaValoriC &ValoriC, const Tes
         const Quantity lunghezza = leggi(testi, 6, locale);
         const Quantity N = leggi(testi, 5, locale);
         const Quantity D = leggi(testi, 4, locale);
-        if (qualcunoNonPositivo({N, lunghezza, D}))
-            return rifiuto(QCoreApplication::translate("Form1", kMettereIValori));
         const double a = Power(FromQuantity(D), 2);
         const double b = Multiply(Power(FromQuantity(N), 2), a);
         const Quantity s = lunghezza + ToQuantity(Multiply(0.45, FromQuantity(D)));
@@ -182,9 +204,8 @@ EsitoCalcolo Calcola(std::int16_t Modo, const TabellaValoriC &ValoriC, const Tes
     case 5: { // turns for an inductance on a former; the length is not guarded
         const Quantity L = leggi(testi, 1, locale);
         const Quantity D = leggi(testi, 4, locale);
-        const Quantity lunghezza = leggi(testi, 6, locale);
-        if (qualcunoNonPositivo({D, L}))
-            return rifiuto(QCoreApplication::translate("Form1", kMettereIValori));
+        // The length is not guarded: 0 gives the turns for a coil of no length, as it always has.
+        const Quantity lunghezza = leggi(testi, 6, locale, Ammessi::ZeroEPositivi);
         const Quantity N = spire(L, D, lunghezza);
         esito.SEO = Format(N, kUnDecimale, locale);
         esito.bobina =
@@ -196,8 +217,6 @@ EsitoCalcolo Calcola(std::int16_t Modo, const TabellaValoriC &ValoriC, const Tes
         const Quantity C = leggi(testi, 2, locale);
         const Quantity D = leggi(testi, 4, locale);
         const Quantity lunghezza = leggi(testi, 6, locale);
-        if (qualcunoNonPositivo({f, C, D, lunghezza}))
-            return rifiuto(QCoreApplication::translate("Form1", kMettereIValori));
         const Quantity L = induttanzaRisonante(f, C);
         const Quantity N = spire(L, D, lunghezza);
         esito.SEO = Format(N, kUnDecimale, locale);
@@ -208,8 +227,6 @@ EsitoCalcolo Calcola(std::int16_t Modo, const TabellaValoriC &ValoriC, const Tes
     }
     case 7: { // pi low-pass filter for a working frequency
         const Quantity f = leggi(testi, 3, locale);
-        if (qualcunoNonPositivo({f}))
-            return rifiuto(QCoreApplication::translate("Form1", kMettereIlValore));
         const PassaBasso filtro = CalcolaPassaBasso(f, ValoriC);
         esito.SEO = Format(filtro.fcut, kUnDecimale, locale);
         esito.passaBasso = true;

@@ -20,10 +20,12 @@ using TabellaValoriC = std::array<float, 51>;
 void CaricaValoriC(TabellaValoriC &ValoriC);
 
 // The texts of Text1 (L, µH), Text2 (C, pF), Text3 (f, MHz), Text4 (D, mm),
-// Text5 (N turns) and Text6 (length, mm), as the user left them.
+// Text5 (N turns) and Text6 (length, mm), as the user left them, and the
+// captions beside them, which a refusal names.
 struct TestiIngresso
 {
     QString Text1, Text2, Text3, Text4, Text5, Text6;
+    std::array<QString, 6> didascalie;
 
     // The text of TextN, N from 1 to 6.
     const QString &Testo(int campo) const;
@@ -46,13 +48,11 @@ struct BobinaCalcolata
 
 struct EsitoCalcolo
 {
-    // A message replaces the computation: nothing is written.
+    // A message replaces the computation: no result stands beside the inputs.
+    // A refused field is named after "Mettere i valori" (or "Mettere il valore").
     bool messaggio = false;
     QString testoMessaggio;
     bool critico = false;
-    // The field (N of TextN) whose text reads only in part, 0 for none: the
-    // window names it in its refusal, and nothing is computed.
-    int campoIllegibile = 0;
 
     // The result box, and in mode 7 the three labels over the schematic.
     QString SEO;
@@ -77,5 +77,10 @@ struct PassaBasso
 Quantity ValoreStandard(Quantity C, const TabellaValoriC &ValoriC);
 PassaBasso CalcolaPassaBasso(Quantity f, const TabellaValoriC &ValoriC);
 
+// The boxes a mode reads (N of TextN), in the order it reads them.
+QList<int> CampiDelModo(std::int16_t Modo);
+
+// The computation of the mode. A numeric fault raises its run-time error,
+// naming every input of the mode and what it holds.
 EsitoCalcolo EseguiCalcolo(std::int16_t Modo, const TabellaValoriC &ValoriC, const TestiIngresso &testi,
                            const QLocale &locale = QLocale());

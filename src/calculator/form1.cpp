@@ -3,7 +3,6 @@
 
 #include "coil/accuracy.h"
 #include "coil/selfcapacitance.h"
-#include "numbers/val.h"
 #include "toolkit/colour.h"
 #include "toolkit/cutmark.h"
 #include "toolkit/definition.h"
@@ -147,6 +146,8 @@ void Form1::ScegliModo(QPushButton *button, std::int16_t modo, std::initializer_
         ingresso->setVisible(true);
     ui->Risultato->setText(risultato);
     NominaRisultato();
+    // The result of another mode does not stand under this mode's caption.
+    SvuotaRisultato();
     figura->setVisible(true);
 }
 
@@ -193,22 +194,21 @@ void Form1::Cmd7_Click()
 
 void Form1::CmdKalc_Click()
 {
-    const TestiIngresso testi{ui->Text1->text(), ui->Text2->text(), ui->Text3->text(),
-                              ui->Text4->text(), ui->Text5->text(), ui->Text6->text()};
-    // The accuracy note speaks only of a figure this press computed: a refused
-    // or failed computation leaves the figure but no note.
-    ui->SEO->setToolTip(QString());
+    const std::array campi{ui->Text1, ui->Text2, ui->Text3, ui->Text4, ui->Text5, ui->Text6};
+    TestiIngresso testi{ui->Text1->text(),
+                        ui->Text2->text(),
+                        ui->Text3->text(),
+                        ui->Text4->text(),
+                        ui->Text5->text(),
+                        ui->Text6->text(),
+                        {}};
+    for (std::size_t i = 0; i < campi.size(); ++i)
+        testi.didascalie[i] = campi[i]->accessibleName();
+    // The result box and the filter's values show only what this press
+    // computes: a refusal or a fault leaves them empty.
+    SvuotaRisultato();
     const EsitoCalcolo esito = EseguiCalcolo(Modo, ValoriC, testi, QLocale());
-    if (esito.campoIllegibile) {
-        const QLineEdit *campo =
-            std::array{
-                ui->Text1, ui->Text2, ui->Text3, ui->Text4, ui->Text5, ui->Text6}[static_cast<std::size_t>(
-                esito.campoIllegibile - 1)];
-        MsgBox(FieldRefusalMessage(campo->accessibleName(), campo->text()));
-        return;
-    }
     if (esito.messaggio) {
-        // A refused computation leaves every output as it was.
         MsgBox(esito.testoMessaggio, esito.critico ? MsgBoxStyle::Critical : MsgBoxStyle::OkOnly);
         return;
     }
@@ -233,6 +233,14 @@ void Form1::CmdKalc_Click()
         ui->LblC2->setText(esito.LblC2);
         ui->LblFT->setText(esito.LblFT);
     }
+}
+
+void Form1::SvuotaRisultato()
+{
+    SetFieldText(ui->SEO, QString());
+    ui->SEO->setToolTip(QString());
+    for (QLabel *valore : {ui->LblC1, ui->LblC2, ui->LblFT})
+        valore->setVisible(false);
 }
 
 void Form1::Command1_Click()

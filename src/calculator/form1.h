@@ -49,6 +49,8 @@ private:
                     const QString &risultato, QWidget *figura);
     // The result box's accessible name follows the caption of Risultato.
     void NominaRisultato();
+    // Empties the result box and hides the filter's values.
+    void SvuotaRisultato();
     void DimenticaNota();
 
     void Cmd1_Click();

@@ -3,6 +3,7 @@
 
 #include "coil/accuracy.h"
 #include "converter/conversione.h"
+#include "numbers/campo.h"
 #include "numbers/checkedmath.h"
 #include "numbers/format.h"
 #include "numbers/runtimeerror.h"
@@ -22,10 +23,6 @@
 
 namespace {
 
-const char *const kLunghezzaDaCorreggere =
-    QT_TRANSLATE_NOOP("Form3",
-                      "La lunghezza della bobina di partenza deve essere maggiore di zero: "
-                      "correggere il valore di \"Lunghezza bobina mm\" nei dati di partenza.");
 const char *const kSpaziaturaDaCorreggere = QT_TRANSLATE_NOOP(
     "Form3",
     "La spaziatura di partenza (lunghezza diviso spire) deve essere maggiore di zero: "
@@ -97,6 +94,11 @@ void Form3::SetupWindow(QWidget *window)
     ui->VScroll1->setAccessibleName(tr("Regola %1").arg(nome(ui->Label8, nuovi)));
     ui->VScroll2->setAccessibleName(tr("Regola %1").arg(nome(ui->Label9, nuovi)));
     ui->FiloCm->setAccessibleName(ui->Label13->text());
+    // The wire measured as the designer measures it; the sheet's is on the wire's centres.
+    ui->Label13->setToolTip(
+        tr("Il filo della bobina nuova misurato sul supporto, di diametro D, terminali "
+           "esclusi. La scheda della bobina lo misura sui centri del filo (D più un filo): "
+           "per questo dà un po' di più."));
     // Results can be selected with the mouse and copied with Ctrl+C.
     for (QLabel *risultato : {ui->LabelIND2, ui->LabelSPI, ui->LabelLUN, ui->LabelSPZ, ui->FiloCm})
         risultato->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -131,169 +133,129 @@ void Form3::ReleaseWindow()
 void Form3::Form_Load()
 {
     SetHelpFile(QStringLiteral("solenoria.hlp"));
+    // The definition's numbers as this locale writes them, with the decimals they have.
+    for (QLineEdit *campo : {ui->TextDIA1, ui->TextSPI, ui->TextLUN, ui->TextDIA2}) {
+        const QString testo = campo->text();
+        const qsizetype punto = testo.indexOf(u'.');
+        campo->setText(QLocale().toString(Val(testo), 'f', punto < 0 ? 0 : int(testo.size() - punto - 1)));
+    }
+    // The departure column opens with the inductance and spacing of the coil it shows.
+    Guard([this] { Partenza(Leggi()); });
 }
 
 void Form3::Command1_Click()
 {
-    // The sheet follows the new coil, also when the search stops half-way.
-    const auto scheda = qScopeGuard([this] { SpingiScheda(); });
-    // A text read only in part is refused before anything is written.
-    std::array<double, 5> letti{};
-    const std::array campi = Campi();
-    for (std::size_t i = 0; i < campi.size(); ++i) {
-        const std::optional<double> valore = ReadFieldNumber(campi[i]->text());
-        if (!valore) {
-            MsgBox(FieldRefusalMessage(campi[i]->accessibleName(), campi[i]->text()));
-            return;
-        }
-        letti[i] = *valore;
-    }
-    // Inputs that are sure to end in a fault are refused before anything is written.
-    if (letti[0] == 0) {
-        MsgBox(RifiutoCampo(ui->TextSPI, tr("con 0 spire la spaziatura non si può calcolare.")));
-        return;
-    }
-    if (!(letti[3] > 0)) {
-        MsgBox(RifiutoCampo(ui->TextDIA2, tr("il nuovo diametro deve essere maggiore di zero.")));
-        return;
-    }
-    // The accuracy notes describe the inductances this click computes; a
-    // click that fails before them leaves none.
-    ui->TextIND->setToolTip(QString());
-    ui->LabelIND2->setToolTip(QString());
-    m_scritti.clear();
-    // A fault names the field behind it, and leaves no result of an earlier
-    // coil beside the ones this click wrote.
-    QLineEdit *causa = ui->TextSPI;
+    // A field that cannot be a coil is refused before anything is written, and
+    // nothing of an earlier coil stays beside the fields.
+    Letti letti;
     try {
-        Converti(letti, causa);
-    } catch (const RuntimeError &error) {
-        for (QWidget *risultato : std::initializer_list<QWidget *>{ui->TextIND, ui->LabelIND2, ui->LabelSPI,
-                                                                   ui->LabelLUN, ui->LabelSPZ, ui->FiloCm}) {
-            if (m_scritti.contains(risultato))
-                continue;
-            if (auto *campo = qobject_cast<QLineEdit *>(risultato))
-                SetFieldText(campo, QString());
-            else
-                static_cast<QLabel *>(risultato)->clear();
+        letti = Leggi();
+    } catch (const RifiutoCampo &rifiuto) {
+        for (QLineEdit *risultato : {ui->TextIND, ui->TextSPZ}) {
+            SetFieldText(risultato, QString());
             risultato->setToolTip(QString());
         }
-        throw error.withDetail(Causa(causa));
+        SvuotaNuovi();
+        SpingiScheda(rifiuto.testo);
+        throw;
+    }
+    SvuotaNuovi();
+    DIA[1] = letti.diametro;
+    DIA[2] = letti.nuovoDiametro;
+    IND[1] = Partenza(letti);
+    // A fault names the field behind it and leaves the new column empty.
+    try {
+        Cerca(letti);
+    } catch (const RuntimeError &error) {
+        const RuntimeError conCausa = error.withDetail(Causa(ui->TextDIA2));
+        SvuotaNuovi();
+        SpingiScheda(RuntimeErrorText(conCausa));
+        throw conCausa;
     }
 }
 
-std::array<QLineEdit *, 5> Form3::Campi() const
+Form3::Letti Form3::Leggi() const
 {
-    return {ui->TextSPI, ui->TextDIA1, ui->TextSPZ, ui->TextDIA2, ui->TextLUN};
+    const auto campo = [](const QLineEdit *casella, Grandezza grandezza) {
+        return ToQuantity(::Leggi(casella->accessibleName(), casella->text(), grandezza, Ammessi::Positivi,
+                                  Precisione::Quantita));
+    };
+    // The spacing box only shows what the departure coil gives.
+    Letti letti;
+    letti.spire = campo(ui->TextSPI, Grandezza::Spire);
+    letti.diametro = campo(ui->TextDIA1, Grandezza::Diametro);
+    letti.nuovoDiametro = campo(ui->TextDIA2, Grandezza::Diametro);
+    letti.lunghezza = campo(ui->TextLUN, Grandezza::Lunghezza);
+    // Without a spacing the length estimate never grows, and the search would
+    // compute the same pass for ever.
+    letti.spaziatura = Spacing(letti.lunghezza, letti.spire);
+    if (Compare(letti.spaziatura, 0.0) <= 0)
+        throw RifiutoCampo{tr(kSpaziaturaDaCorreggere)};
+    return letti;
 }
 
 QString Form3::Causa(const QLineEdit *campo) const
 {
-    return tr("Causa: \"%1\" vale %2.").arg(campo->accessibleName(), campo->text());
+    return CausaCampi({{campo->accessibleName(), campo->text()}});
 }
 
-QString Form3::RifiutoCampo(const QLineEdit *campo, const QString &motivo) const
+void Form3::SvuotaNuovi()
 {
-    return tr("Nel campo \"%1\" il testo \"%2\" non va bene: %3")
-        .arg(campo->accessibleName(), campo->text(), motivo);
+    for (QLabel *risultato : {ui->LabelIND2, ui->LabelSPI, ui->LabelLUN, ui->LabelSPZ, ui->FiloCm}) {
+        risultato->clear();
+        risultato->setToolTip(QString());
+    }
 }
 
-void Form3::Scrivi(QLabel *risultato, const QString &testo)
+Quantity Form3::Partenza(const Letti &letti)
 {
-    risultato->setText(testo);
-    m_scritti.insert(risultato);
+    SetFieldText(ui->TextLUN, Format(letti.lunghezza, FormatoLunghezza(letti.lunghezza)));
+    SetFieldText(ui->TextSPZ, Format(letti.spaziatura, QStringLiteral("#0.00")));
+    const Quantity induttanza = CoilInductance(letti.spire, letti.diametro, letti.lunghezza);
+    SetFieldText(ui->TextIND, Format(induttanza, QStringLiteral("#,##0.000")));
+    ui->TextIND->setToolTip(AccuracyNote(FromQuantity(induttanza), FromQuantity(letti.diametro),
+                                         FromQuantity(letti.lunghezza), FromQuantity(letti.spire)));
+    return induttanza;
 }
 
-void Form3::Converti(const std::array<double, 5> &letti, QLineEdit *&causa)
+// The search: each pass solves the coil formula for the turns with the length
+// estimate of the pass before (none before the first), until the new
+// inductance reaches the departure one. The bars then hold the coil it
+// reached, in half turns and half millimetres, and the new column shows that
+// coil: the one a person winds and measures.
+void Form3::Cerca(const Letti &letti)
 {
-    std::array<Quantity, 3> SPI{};
-    std::array<Quantity, 3> LUN{};
-    Quantity SPZ;
+    Quantity spire;
+    Quantity lunghezza;
     Quantity spirePrecedenti;
-
-    // A number too large for a quantity names its own field.
-    std::array<Quantity, 5> q{};
-    for (std::size_t i = 0; i < q.size(); ++i) {
-        causa = Campi()[i];
-        q[i] = ToQuantity(letti[i]);
-    }
-    SPI[1] = q[0];
-    DIA[1] = q[1];
-    // What the box holds is replaced by the computed spacing below.
-    SPZ = q[2];
-    DIA[2] = q[3];
-    LUN[1] = q[4];
-    causa = ui->TextSPI;
-
-    SetFieldText(ui->TextLUN, Format(LUN[1], FormatoLunghezza(LUN[1])));
-    SPZ = Spacing(LUN[1], SPI[1]);
-    SetFieldText(ui->TextSPZ, Format(SPZ, QStringLiteral("#0.00")));
-    causa = ui->TextDIA1;
-    IND[1] = CoilInductance(SPI[1], DIA[1], LUN[1]);
-    SetFieldText(ui->TextIND, Format(IND[1], QStringLiteral("#,##0.000")));
-    m_scritti.insert(ui->TextIND);
-    ui->TextIND->setToolTip(
-        AccuracyNote(FromQuantity(IND[1]), FromQuantity(DIA[1]), FromQuantity(LUN[1]), FromQuantity(SPI[1])));
-
-    // Without a length the length estimate never grows and the search would
-    // compute the same pass for ever.
-    if (Compare(LUN[1], 0.0) <= 0) {
-        MsgBox(tr(kLunghezzaDaCorreggere));
-        return;
-    }
-    if (Compare(SPZ, 0.0) <= 0) {
-        MsgBox(tr(kSpaziaturaDaCorreggere));
-        return;
-    }
-
-    // The search: each pass solves the coil formula for the turns with the
-    // length estimate of the pass before (none before the first), until the
-    // new inductance reaches the departure one. The bars are written inside the
-    // pass and their change notifications recompute the labels from the bars at once.
-    causa = ui->TextDIA2;
     m_hasConversion = true;
     m_passi = 0;
     m_searching = true;
     const auto searchDone = qScopeGuard([this] { m_searching = false; });
     for (int pass = 1;; ++pass) {
-        SPI[2] = TurnsForInductance(IND[1], DIA[2], LUN[2]);
-        SPI[2] = CutToTenth(SPI[2]);
+        spire = CutToTenth(TurnsForInductance(IND[1], DIA[2], lunghezza));
         // A pass that finds no more turns than the one before would repeat
         // itself for ever, its inductance still short: go on by a tenth of a turn.
-        if (pass > 1 && SPI[2] <= spirePrecedenti)
-            SPI[2] = spirePrecedenti + ToQuantity(0.1);
-        Scrivi(ui->LabelSPI, Format(SPI[2], QStringLiteral("##0.00")));
-        SetScrollValue(ui->VScroll1, Halves(SPI[2]));
-        LUN[2] = SPI[2] * SPZ;
-        Scrivi(ui->LabelLUN, Format(LUN[2], QStringLiteral("###")));
-        SetScrollValue(ui->VScroll2, Halves(LUN[2]));
-        IND[2] = CoilInductance(SPI[2], DIA[2], LUN[2]);
-        Scrivi(ui->LabelIND2, Format(IND[2], QStringLiteral("#,##0.000")));
+        if (pass > 1 && spire <= spirePrecedenti)
+            spire = spirePrecedenti + ToQuantity(0.1);
+        SetScrollValue(ui->VScroll1, Halves(spire));
+        lunghezza = spire * letti.spaziatura;
+        SetScrollValue(ui->VScroll2, Halves(lunghezza));
+        IND[2] = CoilInductance(spire, DIA[2], lunghezza);
         ++m_passi;
-        if (IND[2] >= IND[1]) {
-            // Only the pass that reaches the inductance stays on the screen, so
-            // only its coil gets the accuracy note, and the sheet.
-            m_nuovaBobina = {FromQuantity(SPI[2]), FromQuantity(LUN[2])};
-            ui->LabelIND2->setToolTip(AccuracyNote(FromQuantity(IND[2]), FromQuantity(DIA[2]),
-                                                   FromQuantity(LUN[2]), FromQuantity(SPI[2])));
+        if (IND[2] >= IND[1])
             break;
-        }
         if (pass == kMaxSearchPasses) {
+            SpingiScheda(tr(kRicercaInterrotta).arg(kMaxSearchPasses));
             MsgBox(tr(kRicercaInterrotta).arg(kMaxSearchPasses));
             return;
         }
-        spirePrecedenti = SPI[2];
+        spirePrecedenti = spire;
         // The half turn only lengthens the estimate; the next pass computes the turns afresh.
-        SPI[2] = ToQuantity(Add(FromQuantity(SPI[2]), 0.5));
-        LUN[2] = SPI[2] * SPZ;
+        lunghezza = ToQuantity(Add(FromQuantity(spire), 0.5)) * letti.spaziatura;
     }
-
-    // The wire is cut for the last coil that stayed below the departure
-    // inductance; the labels and bars keep the pass that reached it.
-    SPI[2] = spirePrecedenti;
-    LUN[2] = SPI[2] * SPZ;
-    const Quantity filo = WireLength(SPI[2], DIA[2], LUN[2]);
-    Scrivi(ui->FiloCm, Format(filo, QStringLiteral("##0.000")));
+    m_searching = false;
+    RicalcolaScroll();
 }
 
 void Form3::DimenticaNota()
@@ -330,33 +292,33 @@ void Form3::VScroll2_KeyPress(int KeyAscii)
         Program::instance().End();
 }
 
+// The new column from the bars: turns, length, spacing, inductance and wire
+// of the one coil they hold.
 void Form3::RicalcolaScroll()
 {
-    // Inside the search the note and the sheet wait for the pass that stays on the screen.
-    const auto scheda = qScopeGuard([this] {
-        if (!m_searching)
-            SpingiScheda();
-    });
-    if (!m_searching)
-        ui->LabelIND2->setToolTip(QString());
+    if (m_searching)
+        return;
+    SvuotaNuovi();
     const int v1 = ui->VScroll1->value();
     const int v2 = ui->VScroll2->value();
-    try {
-        IND[2] = ScrollInductance(DIA[2], v1, v2);
-        Scrivi(ui->LabelIND2, Format(IND[2], QStringLiteral("#,##0.000")));
-        // The bars hold the turns and the length in halves.
-        if (!m_searching)
-            ui->LabelIND2->setToolTip(
-                AccuracyNote(FromQuantity(IND[2]), FromQuantity(DIA[2]), v2 / 2.0, v1 / 2.0));
-        Scrivi(ui->LabelSPI, Format(Divide(v1, 2.0), QStringLiteral("##0.00")));
-        Scrivi(ui->LabelSPZ, Format(ScrollSpacing(v1, v2), QStringLiteral("#0.00")));
-        Scrivi(ui->LabelLUN, Format(Divide(v2, 2.0), QStringLiteral("##0.0")));
-        if (!m_searching)
-            m_nuovaBobina = {v1 / 2.0, v2 / 2.0};
-    } catch (const RuntimeError &error) {
-        // The bars hold the turns and length found for the new diameter.
-        throw error.withDetail(Causa(ui->TextDIA2));
+    const Quantity spire = ToQuantity(v1 / 2.0);
+    const Quantity lunghezza = ToQuantity(v2 / 2.0);
+    ui->LabelSPI->setText(Format(spire, QStringLiteral("##0.00")));
+    ui->LabelLUN->setText(Format(lunghezza, QStringLiteral("##0.0")));
+    if (v1 == 0) {
+        // No turns, no coil: no inductance, spacing or wire to show.
+        SpingiScheda(tr("Le barre non tengono spire: nessuna bobina."));
+        return;
     }
+    IND[2] = ScrollInductance(DIA[2], v1, v2);
+    ui->LabelIND2->setText(Format(IND[2], QStringLiteral("#,##0.000")));
+    ui->LabelIND2->setToolTip(AccuracyNote(FromQuantity(IND[2]), FromQuantity(DIA[2]),
+                                           FromQuantity(lunghezza), FromQuantity(spire)));
+    ui->LabelSPZ->setText(Format(ScrollSpacing(v1, v2), QStringLiteral("#0.00")));
+    ui->FiloCm->setText(Format(WireLength(spire, DIA[2], lunghezza), QStringLiteral("##0.000")));
+    ui->FiloCm->setToolTip(ui->Label13->toolTip());
+    m_nuovaBobina = {FromQuantity(spire), FromQuantity(lunghezza)};
+    SpingiScheda();
 }
 
 void Form3::CmdScheda_Click()
@@ -376,7 +338,19 @@ void Form3::SpingiScheda() noexcept
         return;
     BobinaSeguita bobina;
     if (m_hasConversion)
-        bobina = {FromQuantity(DIA[2]), m_nuovaBobina[1], m_nuovaBobina[0], {}};
+        bobina = {FromQuantity(DIA[2]), m_nuovaBobina[1], m_nuovaBobina[0], {}, {}};
+    else
+        bobina.nessunaBobina =
+            tr("Premere \"Ricalcola con nuovo Diametro\": la scheda descrive la bobina nuova.");
+    Guard([&] { m_scheda->Segui(bobina); });
+}
+
+void Form3::SpingiScheda(const QString &nessunaBobina) noexcept
+{
+    if (!m_scheda || !ui)
+        return;
+    BobinaSeguita bobina;
+    bobina.nessunaBobina = nessunaBobina;
     Guard([&] { m_scheda->Segui(bobina); });
 }
 

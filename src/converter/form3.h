@@ -10,8 +10,6 @@
 #include "numbers/quantity.h"
 #include "toolkit/formbase.h"
 
-#include <QSet>
-
 class QLabel;
 class QLineEdit;
 #include <array>
@@ -51,20 +49,30 @@ private:
     void VScroll2_Change();
     void VScroll1_KeyPress(int KeyAscii);
     void VScroll2_KeyPress(int KeyAscii);
+    // The new column from the bars, as the coil they hold.
     void RicalcolaScroll();
     void DimenticaNota();
-    // The conversion of the fields as read; causa follows the field behind
-    // the step that runs, for the report of a fault.
-    void Converti(const std::array<double, 5> &letti, QLineEdit *&causa);
+    // The departure coil and the new diameter as a click reads them, and the
+    // spacing they give.
+    struct Letti
+    {
+        Quantity spire, diametro, nuovoDiametro, lunghezza, spaziatura;
+    };
+    // Reads the four fields a conversion takes; a field that cannot be a coil,
+    // or a spacing that rounds to 0, is refused.
+    Letti Leggi() const;
+    // Writes the departure column, the length as read, its spacing and
+    // inductance, and gives that inductance.
+    Quantity Partenza(const Letti &letti);
+    // The search for the new coil, ending with the new column from the bars.
+    void Cerca(const Letti &letti);
+    void SvuotaNuovi();
     QString Causa(const QLineEdit *campo) const;
-    // The five fields a conversion reads, in the order it reads them.
-    std::array<QLineEdit *, 5> Campi() const;
-    QString RifiutoCampo(const QLineEdit *campo, const QString &motivo) const;
-    // A result written by the click that runs.
-    void Scrivi(QLabel *risultato, const QString &testo);
     void CmdScheda_Click();
-    // Gives the coil sheet, if it was ever opened, the new coil the bars hold.
+    // Gives the coil sheet, if it was ever opened, the new coil the bars hold;
+    // or no coil, and why.
     void SpingiScheda() noexcept;
+    void SpingiScheda(const QString &nessunaBobina) noexcept;
 
     // Diameters (mm) and inductances (µH): [1] departure, [2] new. They outlive
     // the window, so the bars of a reopened window use the last conversion.
@@ -73,12 +81,10 @@ private:
     // Until the first search starts there is no new diameter for the bars to
     // work with, and moving them does nothing.
     bool m_hasConversion = false;
-    // True while the search runs: the bars it writes recompute the labels, not the note.
+    // True while the search runs: the bars it writes wait for the coil it reaches.
     bool m_searching = false;
     int m_passi = 0;
-    QSet<QWidget *> m_scritti;
-    // The new coil on show, turns and length in mm: the search's pass that
-    // reached the inductance, or the bars once they are moved.
+    // The new coil on show, turns and length in mm: the one the bars hold.
     std::array<double, 2> m_nuovaBobina{};
 
     std::unique_ptr<Ui::Form3> ui;

@@ -6,6 +6,7 @@
 
 #include "coil/accuracy.h"
 #include "coil/selfcapacitance.h"
+#include "numbers/campo.h"
 #include "numbers/checkedmath.h"
 #include "numbers/format.h"
 #include "numbers/localenumber.h"
@@ -15,6 +16,7 @@
 #include "toolkit/definition.h"
 #include "toolkit/handlerguard.h"
 #include "toolkit/helpviewer.h"
+#include "toolkit/messages.h"
 
 #include <QEvent>
 #include <QMouseEvent>
@@ -76,6 +78,10 @@ void Form2::SetupWindow(QWidget *window)
     ui->FiloCm->setAccessibleName(QStringLiteral("%1 %2").arg(ui->Label3->text(), ui->Label4->text()));
     ui->Label9->setAccessibleName(tr("%1: lato").arg(ui->Label12->text()));
     ui->Label10->setAccessibleName(tr("%1: diagonale").arg(ui->Label12->text()));
+    // Two wire lengths for one coil: this one on the former, the sheet's on the wire's centres.
+    ui->Label3->setToolTip(tr("Il filo dell'elica misurato sul supporto, di diametro D, terminali esclusi. "
+                              "La scheda della bobina lo misura sui centri del filo (D più un filo): "
+                              "per questo dà un po' di più."));
     // The small button without a caption works the lock.
     ui->CmdBlock->setAccessibleName(ui->Aggancia->text());
     // Results can be selected with the mouse and copied with Ctrl+C.
@@ -189,24 +195,55 @@ void Form2::ImpostaCampi()
     SetFieldText(ui->Cap2, Capacita2.ToText());
 }
 
-// Reads the five fields and shows every result as soon as it is known, so a
-// fault at one step leaves the results before it on show, and no result of an
-// earlier coil beside them.
+// Reads the five fields and shows every result as soon as it is known. A
+// field that cannot be a coil is refused before anything is written; a fault
+// at one step leaves the results before it on show, and no result of an
+// earlier coil beside them. The sheet follows, or says why there is no coil.
 void Form2::Ricalcola()
 {
+    Convalida();
     Diametro = Campo(ui->DiamSup);
     NumSpire = Campo(ui->Spire);
     Lunghezza = Campo(ui->LunBob);
     Capacita1 = Campo(ui->Cap1);
     Capacita2 = Campo(ui->Cap2);
-    // The sheet follows every recalculation, one that fails half-way too.
-    const auto scheda = qScopeGuard([this] { SpingiScheda(); });
-    // Figures and notes belong to the coil this run computes.
+    Svuota();
+    try {
+        Risultati();
+    } catch (const RuntimeError &errore) {
+        SpingiScheda(RuntimeErrorText(errore));
+        throw;
+    }
+    SpingiScheda();
+}
+
+void Form2::Convalida()
+{
+    try {
+        Leggi(ui->DiamSup->accessibleName(), ui->DiamSup->text(), Grandezza::Diametro);
+        Leggi(ui->LunBob->accessibleName(), ui->LunBob->text(), Grandezza::Lunghezza);
+        Leggi(ui->Spire->accessibleName(), ui->Spire->text(), Grandezza::Spire);
+        // A capacitance of zero or less leaves its frequency blank.
+        Leggi(ui->Cap1->accessibleName(), ui->Cap1->text(), Grandezza::Capacita, Ammessi::Tutti);
+        Leggi(ui->Cap2->accessibleName(), ui->Cap2->text(), Grandezza::Capacita, Ammessi::Tutti);
+    } catch (const RifiutoCampo &rifiuto) {
+        Svuota();
+        SpingiScheda(rifiuto.testo);
+        throw;
+    }
+}
+
+// Figures and notes belong to the coil a run computes.
+void Form2::Svuota()
+{
     for (QLabel *figura : {ui->Spaz, ui->MicroH, ui->Freq1, ui->Freq2, ui->FiloCm, ui->Label9, ui->Label10}) {
         figura->clear();
         figura->setToolTip(QString());
     }
+}
 
+void Form2::Risultati()
+{
     const double spaziatura = Ricalcolo::Spaziatura(Lunghezza, NumSpire);
     Spaziatura = spaziatura;
     ui->Spaz->setText(Format(spaziatura, QStringLiteral("##0.00")));
@@ -218,8 +255,8 @@ void Form2::Ricalcola()
     nota.removeAll(QString());
     ui->MicroH->setToolTip(nota.join(u'\n'));
 
-    // A capacitance that is not above zero leaves a single blank.
-    // No inductance with turns (checked by the spacing) means a diameter of 0:
+    // A capacitance that is not above zero leaves a single blank. A diameter
+    // so small that its square is no number (1e-200 mm) leaves no inductance:
     // the frequencies would divide by zero.
     if (induttanza == 0 && (Capacita1.ToDouble() > 0 || Capacita2.ToDouble() > 0))
         throw RuntimeError(ErrorNumber::DivisionByZero).withDetail(Diametro.Causa());
@@ -236,6 +273,7 @@ void Form2::Ricalcola()
                                                   Lunghezza.ToDouble(), NumSpire.ToDouble()));
 
     ui->FiloCm->setText(Format(Ricalcolo::Filo(Diametro, NumSpire, Lunghezza), QStringLiteral("##0.000")));
+    ui->FiloCm->setToolTip(ui->Label3->toolTip());
 
     if (const std::optional<double> lato = Ricalcolo::LatoQuadro(Diametro)) {
         const Variante latoTesto =
@@ -253,6 +291,8 @@ void Form2::Ricalcola()
 
 bool Form2::Passo(QLineEdit *campo, double passo, double limite)
 {
+    // A step starts from a coil: a field that cannot be one is refused first.
+    Convalida();
     const double valore = Campo(campo).ToDouble();
     // Taken while the field stands short of the bound on the step's side.
     const bool ammesso = std::signbit(passo) ? valore > limite : valore < limite;
@@ -514,7 +554,8 @@ void Form2::SpingiScheda() noexcept
     if (!m_scheda)
         return;
     BobinaSeguita bobina;
-    try {
+    Guard([&] {
+        // The fields were read without a fault by the recalculation that pushes them.
         bobina.diametroMm = Diametro.ToDouble();
         bobina.lunghezzaMm = Lunghezza.ToDouble();
         bobina.spire = NumSpire.ToDouble();
@@ -522,8 +563,15 @@ void Form2::SpingiScheda() noexcept
         for (const Variante &capacita : {Capacita1, Capacita2})
             if (const std::optional<double> frequenza = Ricalcolo::Frequenza(induttanza, capacita))
                 bobina.frequenzeMhz << *frequenza;
-    } catch (const RuntimeError &) {
-        // What was read before the fault stays; no frequency without an inductance.
-    }
+        m_scheda->Segui(bobina);
+    });
+}
+
+void Form2::SpingiScheda(const QString &nessunaBobina) noexcept
+{
+    if (!m_scheda)
+        return;
+    BobinaSeguita bobina;
+    bobina.nessunaBobina = nessunaBobina;
     Guard([&] { m_scheda->Segui(bobina); });
 }

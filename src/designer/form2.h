@@ -38,6 +38,13 @@ protected:
 private:
     void Ricalcola();
     void ImpostaCampi();
+    // Reads the five fields as a coil: a field that cannot be one empties the
+    // results and the sheet, and is refused.
+    void Convalida();
+    void Svuota();
+    // The results of the five fields as the members hold them, each shown as
+    // soon as it is known.
+    void Risultati();
 
     // One step of a field: made only while the value is strictly inside its
     // bound (above it for a decrease, below it for an increase), so one step
@@ -74,8 +81,9 @@ private:
     void Cmdesci_Click();
     void CmdScheda_Click();
     // Gives the coil sheet, if it was ever opened, the coil the fields hold and
-    // the two frequencies; never raises, so it may run when a recalculation fails.
+    // the two frequencies; or no coil, and why.
     void SpingiScheda() noexcept;
+    void SpingiScheda(const QString &nessunaBobina) noexcept;
 
     std::unique_ptr<Ui::Form2> ui;
     // The field a mouse button went down in, until it comes up again.

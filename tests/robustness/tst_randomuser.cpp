@@ -38,10 +38,18 @@ bool knownBox(const CaughtBox &box)
         return false;
     if (box.kind == QLatin1String("runtimeErrorReport!"))
         return report.match(box.text).hasMatch();
-    static const QStringList messages{"Mettere i valori",           "Mettere il valore",
-                                      "Errore non contemplato!",    "deve essere maggiore di zero",
-                                      "tentativi la ricerca",       "non si legge tutto come numero",
-                                      "si può leggere in due modi", "non va bene"};
+    static const QStringList messages{"Mettere i valori",
+                                      "Mettere il valore",
+                                      "Errore non contemplato!",
+                                      "manca il valore",
+                                      "non è un numero",
+                                      "non va bene",
+                                      "è troppo grande",
+                                      "è troppo piccolo",
+                                      "tentativi la ricerca",
+                                      "non si legge tutto",
+                                      "si può leggere in due modi",
+                                      "La spaziatura di partenza"};
     return box.kind
         == (box.text.contains(QLatin1String("contemplato")) ? QLatin1String("msgBox!")
                                                             : QLatin1String("msgBox"))
