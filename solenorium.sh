@@ -8,8 +8,11 @@
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-packages=(cmake g++ ninja-build clang-format qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
-          fonts-liberation2 fonts-comic-neue fonts-dejavu-core desktop-file-utils dpkg-dev
+# qt6-charts-dev draws the coil sheet's chart; on Debian 12 its CMake package needs libqt6opengl6-dev,
+# which it does not pull in.
+packages=(cmake g++ ninja-build clang-format qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev
+          qt6-tools-dev qt6-l10n-tools
+          qt6-translations-l10n fonts-liberation2 fonts-comic-neue fonts-dejavu-core desktop-file-utils dpkg-dev
           appstream lintian)
 
 install_missing() { # install_missing [extra packages...]

@@ -39,6 +39,8 @@ namespace {
 constexpr double kStartTimeTarget = 1.25;
 constexpr double kMemoryTarget = 1.15;
 constexpr double kHandlerTargetUs = 1000.0;
+// A click that redraws the coil sheet's chart: with its repaint, within one frame at 60 Hz.
+constexpr double kFrameTargetUs = 16000.0;
 
 [[noreturn]] void Fail(const std::string &why)
 {
@@ -271,6 +273,7 @@ struct HandlerRow
     std::string handler, variant;
     double us = 0, paintedUs = 0;
     int calls = 0;
+    bool frame = false; // measured against one frame, click and repaint
     double instructions = -1;
 };
 
@@ -333,7 +336,7 @@ int main(int argc, char *argv[])
                     + Quote(log) + " >&2; exit 1; }");
         for (const std::string &line : Split(listing, '\n')) {
             const std::vector<std::string> f = Split(line, '\t');
-            if (f.size() != 6)
+            if (f.size() != 6 && !(f.size() == 7 && f[6] == "frame"))
                 continue;
             HandlerRow row;
             row.index = std::atoi(f[0].c_str());
@@ -342,6 +345,7 @@ int main(int argc, char *argv[])
             row.us = std::atof(f[3].c_str()) / 1000.0;
             row.paintedUs = std::atof(f[4].c_str()) / 1000.0;
             row.calls = std::atoi(f[5].c_str());
+            row.frame = f.size() == 7;
             handlers.push_back(row);
         }
         if (handlers.empty())
@@ -407,13 +411,14 @@ int main(int argc, char *argv[])
     if (!handlers.empty()) {
         std::printf("\nHandlers: a real button or scroll bar of the open window (offscreen), median of %d\n"
                     "calls (\"click\": the handler alone; \"+repaint\": until the repaint it causes is\n"
-                    "done); target: click under %.0f us. Ir/call: instructions per click under\n"
-                    "callgrind (%d calls) for the three slowest.\n\n",
-                    handlers.front().calls, kHandlerTargetUs, cgCalls);
+                    "done); target: click under %.0f us, or for a step that redraws the coil sheet's\n"
+                    "chart (\"frame\") click and repaint under %.0f us. Ir/call: instructions per\n"
+                    "click under callgrind (%d calls) for the three slowest.\n\n",
+                    handlers.front().calls, kHandlerTargetUs, kFrameTargetUs, cgCalls);
         std::printf("%3s  %-28s %-52s %9s %11s %6s %10s\n", "#", "handler", "variant", "click us",
                     "+repaint us", "target", "Ir/call");
         for (const HandlerRow &row : handlers) {
-            const bool met = row.us < kHandlerTargetUs;
+            const bool met = row.frame ? row.paintedUs < kFrameTargetUs : row.us < kHandlerTargetUs;
             allMet = allMet && met;
             char instructions[32] = "";
             if (row.instructions >= 0)

@@ -1,30 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Times every handler that computes, clicked on the real windows of a running
 // program: "Calcola" in each mode of the calculator, each step of the designer
-// with the spacing lock released and engaged, "&Ricalcolo", the converter's
-// recalculation on two coils and a step of each scroll bar.
+// with the spacing lock released and engaged, "&Ricalcolo", a step of the
+// turns with the coil sheet and its chart open beside the designer, the
+// converter's recalculation on two coils and a step of each scroll bar.
 //
 //   solenorium_bench_handlers [--calls N] [--warmup N] [--only INDEX] [--list]
 //
 // Prints one line per case: index, handler, variant, median nanoseconds of the
 // click alone, median nanoseconds of the click and the repaint it causes, and
-// the number of timed calls, separated by tabs. With --only the one case runs
+// the number of timed calls, separated by tabs; a case that must fit in one
+// frame of the screen adds a seventh field, "frame". With --only the one case runs
 // and only its clicks are collected when running under callgrind
 // (--collect-atstart=no).
 #include "app/application.h"
 #include "calculator/form1.h"
 #include "converter/form3.h"
 #include "designer/form2.h"
+#include "sheet/graficoscheda.h"
 #include "toolkit/program.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QChart>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QTimer>
+#include <QXYSeries>
 
 #include <valgrind/callgrind.h>
 
@@ -112,6 +117,9 @@ struct Case
     // What the click must change (texts and values of the window), so that a
     // click that does nothing is not timed as if it worked.
     std::function<QString()> observe;
+    // Whether the click and its repaint must fit in one frame (16 ms) rather
+    // than the handler alone in a millisecond: the steps that redraw the sheet's chart.
+    bool frame = false;
 };
 
 using Clock = std::chrono::steady_clock;
@@ -165,8 +173,8 @@ void Run(const Case &c, int index, int warmup, int calls, bool collect)
         Settle();
     }
     const QString variant = c.note ? c.variant + c.note() : c.variant;
-    std::printf("%d\t%s\t%s\t%lld\t%lld\t%d\n", index, qPrintable(c.handler), qPrintable(variant),
-                Median(alone), Median(painted), calls);
+    std::printf("%d\t%s\t%s\t%lld\t%lld\t%d%s\n", index, qPrintable(c.handler), qPrintable(variant),
+                Median(alone), Median(painted), calls, c.frame ? "\tframe" : "");
     std::fflush(stdout);
 }
 
@@ -295,6 +303,46 @@ std::vector<Case> Cases(Application &program)
                      {},
                      {},
                      observe});
+
+    // A step of the turns with the coil sheet open beside the designer: the
+    // sheet takes the new coil and redraws its figures and its chart.
+    const auto sheet = [] {
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (top->objectName() == QLatin1String("SchedaBobina") && top->isVisible())
+                return top;
+        Fail(QStringLiteral("the coil sheet did not open"));
+    };
+    for (const Passo &passo : {passi[4], passi[5]}) {
+        cases.push_back(
+            {QStringLiteral("Form2 %1").arg(QLatin1String(passo.step)),
+             QString::fromUtf8(passo.what) + QStringLiteral(", sheet and its chart open"),
+             [&designer, lock, passo] {
+                 designer.Show();
+                 lock(false);
+                 Control<QAbstractButton>(designer, passo.option)->click();
+                 Control<QAbstractButton>(designer, "CmdScheda")->click();
+             },
+             {},
+             button(passo.step),
+             button(passo.undo),
+             {},
+             [observe, sheet] {
+                 // The sheet's Q and the chart's Q curve, beside the designer's figures.
+                 const QWidget *scheda = sheet();
+                 const auto *grafico = scheda->findChild<GraficoScheda *>(QStringLiteral("Grafico"));
+                 if (!grafico)
+                     Fail(QStringLiteral("the coil sheet has no chart"));
+                 QStringList curve;
+                 for (const QAbstractSeries *serie : grafico->chart()->series())
+                     if (const auto *xy = qobject_cast<const QXYSeries *>(serie); xy && xy->count() > 2)
+                         curve << QString::number(xy->at(xy->count() / 2).y());
+                 if (curve.isEmpty())
+                     Fail(QStringLiteral("the chart shows no curve"));
+                 return observe() + u'|' + scheda->findChild<QLabel *>(QStringLiteral("LabelQ"))->text()
+                     + u'|' + curve.join(u' ');
+             },
+             true});
+    }
 
     // The converter: the recalculation on the window's own coil and on one
     // whose search takes many passes, and a step of each scroll bar.

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sheet/schedabobina.h"
 
+#include "coil/sheetmath.h"
 #include "numbers/runtimeerror.h"
 #include "numbers/val.h"
+#include "sheet/curvescheda.h"
+#include "sheet/graficoscheda.h"
+#include "toolkit/cutmark.h"
 #include "toolkit/definition.h"
 #include "toolkit/handlerguard.h"
 #include "toolkit/messages.h"
@@ -14,6 +18,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSettings>
 #include <QShortcut>
@@ -61,6 +66,8 @@ void SchedaBobina::SetupWindow(QWidget *window)
         valori[i]->setAccessibleName(Didascalia(valori[i])->text());
     }
     ui->TextFilo->setAccessibleName(ui->LabelDidFilo->text().remove(u'&'));
+    // A long reason for no coil is marked as cut and shown whole where the pointer rests.
+    MarkCutResults({ui->LabelBobina});
     ui->TextFrequenza->setAccessibleName(ui->LabelDidFrequenza->text().remove(u'&'));
 
     ConnectHandler(ui->TextFilo, &QLineEdit::textEdited, this, &SchedaBobina::Salva);
@@ -102,22 +109,52 @@ void SchedaBobina::Form_Load()
     Aggiorna();
 }
 
-void SchedaBobina::Apri(const QWidget *accanto)
+void SchedaBobina::Apri(QWidget *accanto)
 {
     const bool aperta = IsLoaded() && Window()->isVisible();
     Show();
     if (aperta || !IsLoaded() || !accanto || !accanto->screen())
         return;
     const QRect schermo = accanto->screen()->availableGeometry();
-    const QRect vicino = accanto->frameGeometry();
-    const QSize misura = Window()->frameGeometry().size();
+    const QSize misura = Window()->frameGeometry().size().expandedTo(Window()->size());
+    m_collocando = true;
+    const auto fatto = qScopeGuard([this] { m_collocando = false; });
+    // Where the user last put it, if it is still on the screen.
+    const QPoint ricordata = QSettings().value(ChiavePosizione()).toPoint();
+    if (QSettings().contains(ChiavePosizione()) && schermo.contains(QRect(ricordata, misura))) {
+        Window()->move(ricordata);
+        return;
+    }
     // The farthest the sheet's corner may go with the whole sheet on the screen.
     const int ultimaX = std::max(schermo.left(), schermo.x() + schermo.width() - misura.width());
     const int ultimaY = std::max(schermo.top(), schermo.y() + schermo.height() - misura.height());
+    QRect vicino = accanto->frameGeometry();
+    const int destra = schermo.right() - vicino.right(), sinistra = vicino.left() - schermo.left();
+    if (destra < misura.width() && sinistra < misura.width()
+        && schermo.width() >= vicino.width() + misura.width()) {
+        // Neither side has room, the screen has for both: the window steps aside, once.
+        const int x = schermo.left() + (schermo.width() - vicino.width() - misura.width()) / 2;
+        accanto->move(accanto->pos() + QPoint(x - vicino.left(), 0));
+        vicino = accanto->frameGeometry();
+    }
     // On the side with more room; pushed back onto the screen where it would leave it.
-    const bool destra = schermo.right() - vicino.right() >= vicino.left() - schermo.left();
-    const int x = destra ? vicino.right() + 1 : vicino.left() - misura.width();
+    const bool aDestra = schermo.right() - vicino.right() >= vicino.left() - schermo.left();
+    const int x = aDestra ? vicino.right() + 1 : vicino.left() - misura.width();
     Window()->move(std::clamp(x, schermo.left(), ultimaX), std::clamp(vicino.top(), schermo.top(), ultimaY));
+}
+
+QString SchedaBobina::ChiavePosizione() const
+{
+    return QStringLiteral("SchedaBobina/posizione/") + m_pagina.section(u'.', 0, 0);
+}
+
+bool SchedaBobina::eventFilter(QObject *watched, QEvent *event)
+{
+    // Where the user puts the sheet, it opens the next time.
+    if (IsLoaded() && watched == Window() && event->type() == QEvent::Move && !m_collocando
+        && Window()->isVisible())
+        QSettings().setValue(ChiavePosizione(), Window()->pos());
+    return FormBase::eventFilter(watched, event);
 }
 
 void SchedaBobina::Segui(const BobinaSeguita &bobina)
@@ -128,37 +165,53 @@ void SchedaBobina::Segui(const BobinaSeguita &bobina)
 }
 
 // Reads the inputs, writes every figure, and says in the warning what was
-// refused and what does not hold.
+// refused and what does not hold; without a coil, says why.
 void SchedaBobina::Aggiorna()
 {
     QStringList avvisi;
     const LetturaFilo filo = LeggiFilo(ui->TextFilo->text(), Calibro(ui->ComboCalibro->currentIndex()));
     if (!filo.mm)
         avvisi << filo.rifiuto;
-    QList<double> frequenze = m_bobina.frequenzeMhz;
-    if (const QString testo = ui->TextFrequenza->text().trimmed(); !testo.isEmpty()) {
-        std::optional<double> mhz;
-        try {
-            mhz = ReadFieldNumber(testo);
-        } catch (const RuntimeError &) {
-            mhz.reset();
-        }
-        frequenze.clear();
-        if (!mhz)
-            avvisi << FieldRefusalMessage(ui->LabelDidFrequenza->text().remove(u'&'), testo);
-        else if (!(*mhz > 0))
-            avvisi << tr("La frequenza deve essere maggiore di zero.");
+    m_frequenze = m_bobina.frequenzeMhz;
+    if (!ui->TextFrequenza->text().trimmed().isEmpty()) {
+        const LetturaCampo mhz = LeggiFrequenza();
+        m_frequenze.clear();
+        if (mhz.valore)
+            m_frequenze = {*mhz.valore};
         else
-            frequenze = {*mhz};
+            avvisi << mhz.rifiuto;
     }
-    const Scheda scheda = CalcolaScheda(m_bobina, filo.mm, Conductor(ui->ComboConduttore->currentIndex()),
-                                        Former(ui->ComboSupporto->currentIndex()), frequenze);
-    ui->LabelBobina->setText(DescriviBobina(m_bobina));
+    const bool bobina = m_bobina.nessunaBobina.isEmpty();
+    m_scheda = bobina ? CalcolaScheda(m_bobina, filo.mm, Conductor(ui->ComboConduttore->currentIndex()),
+                                      Former(ui->ComboSupporto->currentIndex()), m_frequenze)
+                      : Scheda{};
+    ui->LabelBobina->setText(
+        bobina ? DescriviBobina(m_bobina)
+               : tr("Nessuna bobina: %1").arg(QString(m_bobina.nessunaBobina).replace(u'\n', u' ')));
     const QList<QLabel *> valori = Valori();
     for (int i = 0; i < kFigure; ++i)
-        valori[i]->setText(scheda.figure[i]);
-    m_avvisi = avvisi + scheda.avvisi;
+        valori[i]->setText(m_scheda.figure[i]);
+    ui->LabelQ->setToolTip(
+        TooltipFor(Figura::Q)
+        + (m_scheda.qSenzaRisonanza ? u'\n' + SourceNote(SheetFigure::QWithoutSelfResonance) : QString()));
+    m_avvisi = (bobina ? QStringList() : QStringList{m_bobina.nessunaBobina}) + avvisi + m_scheda.avvisi;
     ui->LabelAvviso->setText(m_avvisi.join(u'\n'));
+    if (!bobina)
+        ui->Grafico->Svuota(tr("Nessun grafico: la finestra non mostra una bobina."));
+    else if (!filo.mm)
+        ui->Grafico->Svuota(tr("Nessun grafico senza il diametro del filo."));
+    else if (m_scheda.figure[int(Figura::LClassica)].isEmpty())
+        ui->Grafico->Svuota(tr("Nessun grafico: la finestra non ha una bobina."));
+    else
+        ui->Grafico->Mostra(CalcolaCurve({m_bobina.diametroMm, m_bobina.lunghezzaMm, m_bobina.spire, *filo.mm,
+                                          Conductor(ui->ComboConduttore->currentIndex()),
+                                          Former(ui->ComboSupporto->currentIndex())},
+                                         m_frequenze));
+}
+
+LetturaCampo SchedaBobina::LeggiFrequenza() const
+{
+    return LeggiCampo(tr("Frequenza MHz"), ui->TextFrequenza->text(), Grandezza::Frequenza);
 }
 
 // Every input the user changes is kept at once, if it reads; then the sheet follows.
@@ -171,17 +224,10 @@ void SchedaBobina::Salva()
     if (const LetturaFilo filo = LeggiFilo(ui->TextFilo->text(), Calibro(ui->ComboCalibro->currentIndex()));
         filo.mm)
         impostazioni.setValue(kFilo, *filo.mm);
-    const QString frequenza = ui->TextFrequenza->text().trimmed();
-    std::optional<double> mhz;
-    try {
-        mhz = ReadFieldNumber(frequenza);
-    } catch (const RuntimeError &) {
-        mhz.reset();
-    }
-    if (frequenza.isEmpty())
+    if (ui->TextFrequenza->text().trimmed().isEmpty())
         impostazioni.remove(kFrequenza);
-    else if (mhz && *mhz > 0)
-        impostazioni.setValue(kFrequenza, *mhz);
+    else if (const LetturaCampo mhz = LeggiFrequenza(); mhz.valore)
+        impostazioni.setValue(kFrequenza, *mhz.valore);
     Aggiorna();
 }
 
@@ -211,26 +257,35 @@ QLabel *SchedaBobina::Didascalia(const QLabel *valore) const
 
 QList<RigaScheda> SchedaBobina::Righe() const
 {
-    const auto riga = [](const QLabel *didascalia, const QString &valore) {
-        return RigaScheda{didascalia->text().remove(u'&'), valore};
-    };
-    QList<RigaScheda> righe{
-        riga(ui->LabelDidFilo,
-             QStringLiteral("%1 %2").arg(ui->TextFilo->text(), ui->ComboCalibro->currentText())),
-        riga(ui->LabelDidConduttore, ui->ComboConduttore->currentText()),
-        riga(ui->LabelDidSupporto, ui->ComboSupporto->currentText()),
-        riga(ui->LabelDidFrequenza, ui->TextFrequenza->text())};
+    const auto didascalia = [](const QLabel *etichetta) { return etichetta->text().remove(u'&'); };
+    QStringList frequenze;
+    for (const double mhz : m_frequenze)
+        frequenze << FrequenzaScheda(mhz);
     // An empty frequency field stands for the window's frequencies.
-    if (ui->TextFrequenza->text().trimmed().isEmpty()) {
-        QStringList finestra;
-        for (const double mhz : m_bobina.frequenzeMhz)
-            finestra << QLocale().toString(mhz, 'f', 3);
-        righe.last().valore = finestra.isEmpty()
-            ? tr("nessuna")
-            : tr("%1 (della finestra)").arg(finestra.join(QStringLiteral(" · ")));
+    const bool finestra = ui->TextFrequenza->text().trimmed().isEmpty();
+    const QString frequenza = frequenze.isEmpty() ? (finestra ? tr("nessuna") : QString())
+        : finestra ? tr("%1 MHz (della finestra)").arg(frequenze.join(QStringLiteral(" · ")))
+                   : tr("%1 MHz").arg(frequenze.first());
+    QList<RigaScheda> righe{
+        {didascalia(ui->LabelDidFilo),
+         QStringLiteral("%1 %2").arg(ui->TextFilo->text(), ui->ComboCalibro->currentText())},
+        {didascalia(ui->LabelDidConduttore), ui->ComboConduttore->currentText()},
+        {didascalia(ui->LabelDidSupporto), ui->ComboSupporto->currentText()},
+        {tr("Frequenza"), frequenza}};
+    const QList<QLabel *> valori = Valori();
+    for (int i = 0; i < kFigure; ++i) {
+        if (Figura(i) < Figura::Pelle) { // one value for the coil
+            righe.append({didascalia(Didascalia(valori[i])), valori[i]->text()});
+            continue;
+        }
+        // One line per frequency: "Skin depth at 7.1 MHz: 24.8 µm".
+        for (const FiguraAFrequenza &valore : m_scheda.aFrequenza[std::size_t(i)])
+            righe.append(
+                {tr("%1 a %2 MHz").arg(didascalia(Didascalia(valori[i])), FrequenzaScheda(valore.mhz)),
+                 valore.valore});
+        if (m_scheda.aFrequenza[std::size_t(i)].isEmpty())
+            righe.append({didascalia(Didascalia(valori[i])), QString()});
     }
-    for (const QLabel *valore : Valori())
-        righe << riga(Didascalia(valore), valore->text());
     return righe;
 }
 
@@ -246,7 +301,7 @@ bool SchedaBobina::Stampa(QPrinter &printer) const
     // The sheet may have closed while its print dialog was open.
     return ui
         && StampaScheda(printer, Window()->windowTitle(), ui->LabelBobina->text(), Righe(), m_avvisi,
-                        QDateTime::currentDateTime());
+                        QDateTime::currentDateTime(), QLocale(), ui->Grafico);
 }
 
 void SchedaBobina::CmdCopia_Click()
@@ -271,12 +326,11 @@ void SchedaBobina::CmdChiudi_Click()
 
 bool StampaScheda(QPrinter &printer, const QString &titolo, const QString &bobina,
                   const QList<RigaScheda> &righe, const QStringList &avvisi, const QDateTime &quando,
-                  const QLocale &locale)
+                  const QLocale &locale, GraficoScheda *grafico)
 {
-    QString html =
-        QStringLiteral("<h2>%1</h2><p>%2</p><p><b>%3</b> %4</p><table cellpadding=\"3\">")
-            .arg(titolo.toHtmlEscaped(), locale.toString(quando, QLocale::LongFormat).toHtmlEscaped(),
-                 SchedaBobina::tr("Bobina:").toHtmlEscaped(), bobina.toHtmlEscaped());
+    QString html = QStringLiteral("<h2>%1</h2><p>%2</p><p><b>%3</b> %4</p><table cellpadding=\"3\">")
+                       .arg(titolo.toHtmlEscaped(), DataScheda(quando, locale).toHtmlEscaped(),
+                            SchedaBobina::tr("Bobina:").toHtmlEscaped(), bobina.toHtmlEscaped());
     for (const RigaScheda &riga : righe)
         html += QStringLiteral("<tr><td align=\"right\">%1</td><td><b>%2</b></td></tr>")
                     .arg(riga.didascalia.toHtmlEscaped(),
@@ -295,9 +349,16 @@ bool StampaScheda(QPrinter &printer, const QString &titolo, const QString &bobin
     const double scala = printer.resolution() / 96.0;
     documento.setPageSize(QSizeF(pagina.width() / scala, 1e6));
     documento.setHtml(html);
-    const double altezza = documento.size().height() * scala;
+    // The chart below the table, as wide as the page and as tall as its shape on screen.
+    const QSizeF misuraGrafico = grafico && grafico->width() > 0
+        ? QSizeF(documento.pageSize().width(),
+                 documento.pageSize().width() * grafico->height() / double(grafico->width()))
+        : QSizeF();
+    const double altezza = (documento.size().height() + misuraGrafico.height()) * scala;
     const double riduzione = altezza > pagina.height() ? pagina.height() / altezza : 1.0;
     painter.scale(scala * riduzione, scala * riduzione);
     documento.drawContents(&painter);
+    if (!misuraGrafico.isEmpty())
+        grafico->Disegna(&painter, QRectF(QPointF(0, documento.size().height()), misuraGrafico));
     return painter.end();
 }

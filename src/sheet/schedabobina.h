@@ -2,16 +2,19 @@
 // The coil sheet: a modeless window beside the designer or the converter that
 // follows the coil of its window and tells whether it can be wound and how it
 // behaves: wire, mass, resistances, own capacitance and resonance, and at the
-// working frequencies skin depth, losses, Q and apparent inductance. The
+// working frequencies skin depth, losses, Q and apparent inductance, with a
+// chart of Q, losses and apparent inductance across frequency below. The
 // wire, the conductor, the former and a typed frequency are remembered
-// between runs. The sheet is copied as text or printed on one page.
+// between runs. The sheet is copied as text or printed, chart and all, on one page.
 #pragma once
 
+#include "numbers/campo.h"
 #include "sheet/schedacalcolo.h"
 #include "toolkit/formbase.h"
 
 #include <memory>
 
+class GraficoScheda;
 class QLabel;
 class QPrinter;
 
@@ -30,9 +33,11 @@ public:
 
     QString HelpPage() const override;
 
-    // Shows the sheet; a sheet that was not open opens beside the window
-    // `accanto`, where the screen has room, so that both stay in sight.
-    void Apri(const QWidget *accanto);
+    // Shows the sheet. A sheet that was not open opens where the user last put
+    // it beside this window, or else beside the window `accanto`; where neither
+    // side of it has room but the screen has for both, the window steps aside
+    // once. Only a screen too narrow for both leaves the sheet over its window.
+    void Apri(QWidget *accanto);
 
     // The coil of the window, after each of its computations; the open sheet
     // shows it at once, a closed one when it opens.
@@ -47,9 +52,13 @@ protected:
     void SetupWindow(QWidget *window) override;
     void ReleaseWindow() override;
     void Form_Load() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void Aggiorna();
+    LetturaCampo LeggiFrequenza() const;
+    // The setting that keeps where the user put this window's sheet.
+    QString ChiavePosizione() const;
     void Salva();
     void Calibro_Change();
     void CmdCopia_Click();
@@ -64,14 +73,19 @@ private:
     QString m_pagina;
     QString m_fonte;
     BobinaSeguita m_bobina;
+    // What the sheet shows: its figures, at these frequencies, and the warnings.
+    Scheda m_scheda;
+    QList<double> m_frequenze;
     QStringList m_avvisi;
+    // True while the sheet is placed by the program: not the user's place.
+    bool m_collocando = false;
     // The unit the wire field holds now, to carry its figure over when the unit changes.
     int m_calibro = 0;
 };
 
 // Prints a sheet on one page of the printer: title and date, the coil, the
-// rows and the warnings, scaled down when they would not fit. False when the
-// printer cannot be opened.
+// rows and the warnings, then the chart as it stands when there is one, scaled
+// down when they would not fit. False when the printer cannot be opened.
 bool StampaScheda(QPrinter &printer, const QString &titolo, const QString &bobina,
                   const QList<RigaScheda> &righe, const QStringList &avvisi, const QDateTime &quando,
-                  const QLocale &locale = QLocale());
+                  const QLocale &locale = QLocale(), GraficoScheda *grafico = nullptr);

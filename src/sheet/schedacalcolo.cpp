@@ -4,8 +4,7 @@
 #include "coil/accuracy.h"
 #include "coil/currentsheet.h"
 #include "coil/sheetmath.h"
-#include "numbers/runtimeerror.h"
-#include "numbers/val.h"
+#include "numbers/campo.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -16,13 +15,20 @@
 namespace {
 
 // A figure with `cifre` significant digits (never more than six decimals) and
-// its unit; empty when there is no figure, as every figure is above zero.
+// its unit; empty when there is no figure, as every figure is above zero, and
+// when it would round to nothing or run past kCifreMassime digits.
 QString Cifra(std::optional<double> valore, int cifre, const QString &unita, const QLocale &locale)
 {
-    if (!valore || !PositiveFinite(*valore))
+    if (!valore || !PositiveFinite(*valore) || *valore < 5e-7 || *valore >= std::pow(10.0, kCifreMassime))
         return QString();
     const int decimali = std::clamp(cifre - 1 - int(std::floor(std::log10(*valore))), 0, 6);
     return locale.toString(*valore, 'f', decimali) + QChar(u' ') + unita;
+}
+
+// Whether a size lies where the program takes it: from its smallest to its largest.
+bool InMisura(double valore, Grandezza grandezza)
+{
+    return valore >= Minimo(grandezza) && valore <= Massimo(grandezza);
 }
 
 std::optional<double> Per(std::optional<double> valore, double fattore)
@@ -38,20 +44,10 @@ LetturaFilo LeggiFilo(const QString &testo, Calibro calibro, const QLocale &loca
     if (t.isEmpty())
         return {{}, QCoreApplication::translate("SchedaBobina", "Scrivere il diametro del filo nudo.")};
     if (calibro == Calibro::Millimetri) {
-        std::optional<double> mm;
-        try {
-            mm = ReadFieldNumber(t, locale);
-        } catch (const RuntimeError &) {
-            mm.reset();
-        }
-        if (!mm)
-            return {{},
-                    FieldRefusalMessage(QCoreApplication::translate("SchedaBobina", "Filo nudo"), t, locale)};
-        if (!(*mm > 0)) // a reading is finite: beyond, it overflows
-            return {{},
-                    QCoreApplication::translate("SchedaBobina",
-                                                "Il diametro del filo deve essere maggiore di zero.")};
-        return {mm, {}};
+        const LetturaCampo lettura =
+            LeggiCampo(QCoreApplication::translate("SchedaBobina", "Filo nudo"), t, Grandezza::Filo,
+                       Ammessi::Positivi, Precisione::Double, locale);
+        return {lettura.valore, lettura.rifiuto};
     }
     // 0, 00, 000 ... and 2/0, 3/0 ... are the gauges thicker than 1: 1 - n.
     static const QRegularExpression zeri(QStringLiteral("^0+$"));
@@ -105,17 +101,18 @@ Scheda CalcolaScheda(const BobinaSeguita &bobina, std::optional<double> filoMm, 
     Scheda scheda;
     auto &f = scheda.figure;
     const double d = bobina.diametroMm, l = bobina.lunghezzaMm, n = bobina.spire;
-    const bool bobinaValida = PositiveFinite(d) && PositiveFinite(l) && PositiveFinite(n);
+    const bool bobinaValida = InMisura(d, Grandezza::Diametro) && InMisura(l, Grandezza::Lunghezza)
+        && InMisura(n, Grandezza::Spire);
     if (!bobinaValida)
         scheda.avvisi << QCoreApplication::translate(
             "SchedaBobina",
             "La bobina della finestra non ha diametro, lunghezza e spire "
-            "maggiori di zero: nessuna figura.");
+            "che il programma accetta: nessuna figura.");
     f[int(Figura::LClassica)] =
         Cifra(bobinaValida ? ClassicInductance(d, l, n) : std::nullopt, 5, QStringLiteral("µH"), locale);
     f[int(Figura::LNagaoka)] =
         Cifra(bobinaValida ? CurrentSheetInductance(d, l, n) : std::nullopt, 5, QStringLiteral("µH"), locale);
-    if (!bobinaValida || !filoMm)
+    if (!bobinaValida || !filoMm || !InMisura(*filoMm, Grandezza::Filo))
         return scheda;
 
     const CoilSpec c{d, l, n, *filoMm, conduttore, supporto};
@@ -136,15 +133,32 @@ Scheda CalcolaScheda(const BobinaSeguita &bobina, std::optional<double> filoMm, 
         f[int(Figura::Cpropria)] =
             QStringLiteral("%1 · %2").arg(medhurst.isEmpty() ? QStringLiteral("–") : medhurst,
                                           knight.isEmpty() ? QStringLiteral("–") : knight);
-    f[int(Figura::Risonanza)] = Cifra(HelicalSelfResonanceMhz(c), 4, QStringLiteral("MHz"), locale);
+    const std::optional<double> fs = HelicalSelfResonanceMhz(c);
+    f[int(Figura::Risonanza)] = Cifra(fs, 4, QStringLiteral("MHz"), locale);
+    scheda.qSenzaRisonanza = QWithoutSelfResonance(c);
 
     // One line per frequency, each led by its frequency.
+    QList<double> frequenze;
+    for (const double mhz : frequenzeMhz) {
+        if (InMisura(mhz, Grandezza::Frequenza))
+            frequenze << mhz;
+        else
+            scheda.avvisi << QCoreApplication::translate(
+                                 "SchedaBobina",
+                                 "%1 MHz è fuori dalle frequenze che il programma accetta, "
+                                 "da %2 a %3 MHz: nessuna figura a quella frequenza.")
+                                 .arg(locale.toString(mhz, 'g', 6),
+                                      locale.toString(Minimo(Grandezza::Frequenza), 'g', 6),
+                                      locale.toString(Massimo(Grandezza::Frequenza), 'g', 6));
+    }
     const std::optional<double> finoA = FiguresHoldUpToMhz(c);
     const auto perFrequenza = [&](Figura figura, const std::function<QString(double)> &valore) {
         QStringList righe;
-        for (const double mhz : frequenzeMhz)
-            if (const QString v = valore(mhz); !v.isEmpty())
+        for (const double mhz : frequenze)
+            if (const QString v = valore(mhz); !v.isEmpty()) {
                 righe << QStringLiteral("%1 MHz: %2").arg(locale.toString(mhz, 'f', 3), v);
+                scheda.aFrequenza[int(figura)].append({mhz, v});
+            }
         f[int(figura)] = righe.join(u'\n');
     };
     perFrequenza(Figura::Pelle, [&](double mhz) {
@@ -157,13 +171,21 @@ Scheda CalcolaScheda(const BobinaSeguita &bobina, std::optional<double> filoMm, 
     perFrequenza(Figura::LApparente, [&](double mhz) {
         return Cifra(ApparentInductanceMicroH(c, mhz), 5, QStringLiteral("µH"), locale);
     });
-    for (const double mhz : frequenzeMhz)
-        if (finoA && mhz > *finoA)
+    for (const double mhz : frequenze) {
+        if (fs && mhz >= *fs)
+            scheda.avvisi << QCoreApplication::translate(
+                                 "SchedaBobina",
+                                 "A %1 MHz la bobina è sopra la sua risonanza propria "
+                                 "(%2 MHz) e lì si comporta come un condensatore: nessuna "
+                                 "resistenza, Q o induttanza apparente.")
+                                 .arg(locale.toString(mhz, 'f', 3), locale.toString(*fs, 'f', 3));
+        else if (finoA && mhz > *finoA)
             scheda.avvisi << QCoreApplication::translate("SchedaBobina",
                                                          "A %1 MHz la bobina è troppo vicina alla "
                                                          "sua risonanza propria: le figure valgono "
                                                          "fino a %2 MHz.")
                                  .arg(locale.toString(mhz, 'f', 3), locale.toString(*finoA, 'f', 3));
+    }
     return scheda;
 }
 
@@ -182,23 +204,33 @@ QString TestoScheda(const QString &bobina, const QList<RigaScheda> &righe, const
                     const QDateTime &quando, const QLocale &locale)
 {
     QStringList testo{QCoreApplication::translate("SchedaBobina", "Scheda della bobina (%1)")
-                          .arg(locale.toString(quando, QLocale::ShortFormat)),
+                          .arg(DataScheda(quando, locale)),
                       QCoreApplication::translate("SchedaBobina", "Bobina: %1").arg(bobina), QString()};
-    for (const RigaScheda &riga : righe) {
-        const QStringList valori = riga.valore.split(u'\n');
-        if (valori.size() == 1) {
-            testo << QStringLiteral("%1: %2").arg(riga.didascalia, riga.valore).trimmed();
-            continue;
-        }
-        testo << riga.didascalia + u':';
-        for (const QString &v : valori)
-            testo << QStringLiteral("    ") + v;
-    }
+    for (const RigaScheda &riga : righe)
+        testo << QStringLiteral("%1: %2").arg(riga.didascalia, riga.valore).trimmed();
     if (!avvisi.isEmpty())
         testo << QString() << QCoreApplication::translate("SchedaBobina", "Avvisi:");
     for (const QString &avviso : avvisi)
         testo << QStringLiteral("- ") + avviso;
     return testo.join(u'\n') + u'\n';
+}
+
+QString DataScheda(const QDateTime &quando, const QLocale &locale)
+{
+    return locale.toString(quando.date(), QLocale::LongFormat) + u' '
+        + locale.toString(quando.time(), QLocale::ShortFormat);
+}
+
+QString FrequenzaScheda(double mhz, const QLocale &locale)
+{
+    QString testo = locale.toString(mhz, 'f', 3);
+    if (testo.contains(locale.decimalPoint())) {
+        while (testo.endsWith(u'0'))
+            testo.chop(1);
+        if (testo.endsWith(locale.decimalPoint()))
+            testo.chop(locale.decimalPoint().size());
+    }
+    return testo;
 }
 
 QString TooltipFor(Figura figura)
