@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The coil sheet, and the coil physics under it, on any coil, wire, conductor, former and frequencies: 0,
+// negatives, 1e300, infinities and NaN among them. Every figure comes back empty or as numbers of a coil that
+// can be wound: finite, none with more digits than the sheet gives. The sanitizers watch the rest.
+#include "fuzzsupport.h"
+#include "sheet/schedacalcolo.h"
+
+#include <QRegularExpression>
+
+// A size: one of the values no coil has, or any double, or one a coil may have (10⁻³ to 10⁵).
+static double Size(FuzzInput &in)
+{
+    static const double kStrange[] = {0, -0.0, -1, 1e-300, 1e300, HUGE_VAL, -HUGE_VAL, NAN, 5e-324, 1.7e308};
+    switch (in.Below(4)) {
+    case 0:
+        return kStrange[in.Below(std::size(kStrange))];
+    case 1:
+        return in.Take<double>();
+    default:
+        return std::pow(10.0, in.Below(8001) / 1000.0 - 3);
+    }
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    FuzzInput in{data, size};
+    const QLocale &locale = kLocales[in.Below(4)];
+    BobinaSeguita bobina{Size(in), Size(in), Size(in), {}, {}};
+    const std::optional<double> filo = in.Below(5) == 0 ? std::nullopt : std::optional(Size(in));
+    const auto conduttore = Conductor(in.Below(3));
+    const auto supporto = Former(in.Below(6));
+    QList<double> frequenze;
+    for (std::uint32_t n = in.Below(4); n > 0; --n)
+        frequenze << Size(in);
+    bobina.frequenzeMhz = frequenze;
+    const Scheda scheda = CalcolaScheda(bobina, filo, conduttore, supporto, frequenze, locale);
+    const std::string coil = Number(bobina.diametroMm) + " x " + Number(bobina.lunghezzaMm) + " mm, "
+        + Number(bobina.spire) + " turns, wire " + Number(filo) + " in " + locale.name().toStdString();
+    static const QRegularExpression numero(QStringLiteral("\\d[\\d\\s.,\u202f\u00a0]*"));
+    for (const QString &figura : scheda.figure) {
+        FUZZ_CHECK(!figura.contains(QLatin1String("nan"), Qt::CaseInsensitive)
+                       && !figura.contains(QLatin1String("inf"), Qt::CaseInsensitive),
+                   coil + ": " + Quoted(figura));
+        for (QRegularExpressionMatchIterator i = numero.globalMatch(figura); i.hasNext();) {
+            const QString testo = i.next().captured();
+            const qsizetype cifre = std::count_if(testo.begin(), testo.end(), [](QChar c) { return c.isDigit(); });
+            FUZZ_CHECK(cifre <= kCifreMassime, coil + ": " + Quoted(figura));
+        }
+    }
+    return 0;
+}
