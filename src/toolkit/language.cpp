@@ -2,6 +2,7 @@
 #include "toolkit/language.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 namespace {
@@ -20,14 +21,20 @@ Language LanguageOf(const QStringList &uiLanguages)
 
 void SetLanguage(Language language)
 {
-    // Qt's own few strings (the line fields' menu) are English already; the
-    // Italian program keeps them as it always showed them.
+    // The program's own texts in English, or Qt's own (the print dialog, the
+    // standard buttons, the fields' menus) in Italian from Qt's catalogue where
+    // it is installed; without it those few stay English.
     static QTranslator english;
+    static QTranslator qtItalian;
     QCoreApplication::removeTranslator(&english);
+    QCoreApplication::removeTranslator(&qtItalian);
     current = Language::Italian;
     if (language == Language::English && english.load(QStringLiteral(":/i18n/solenorium_en.qm"))
         && QCoreApplication::installTranslator(&english))
         current = Language::English;
+    if (current == Language::Italian
+        && qtItalian.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtItalian);
 }
 
 Language CurrentLanguage()

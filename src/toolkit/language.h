@@ -12,7 +12,8 @@ enum class Language { Italian, English };
 // (QLocale::system().uiLanguages(): LANGUAGE, then LC_ALL, LC_MESSAGES, LANG),
 // English otherwise.
 Language LanguageOf(const QStringList &uiLanguages);
-// Installs the English translation or removes it; windows loaded afterwards
-// and the help opened afterwards speak the language.
+// Installs the English translation, or Qt's Italian catalogue for its own
+// dialogs and menus; windows loaded afterwards and the help opened afterwards
+// speak the language.
 void SetLanguage(Language language);
 Language CurrentLanguage();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // An image control: paints its SVG picture stretched over its whole rectangle,
-// crisp at any screen scale. Each picture is rendered once per size.
+// crisp at any screen scale, its words in the program's language. Each picture
+// is rendered once per size and language.
 #pragma once
 
 #include <QString>
