@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="it_IT">
 <context>
+    <name>Campo</name>
+    <message>
+        <source>Nel campo &quot;%1&quot; manca il valore.</source>
+        <translation>In the field &quot;%1&quot; the value is missing.</translation>
+    </message>
+    <message>
+        <source>Nel campo &quot;%1&quot; il testo &quot;%2&quot; non è un numero.</source>
+        <translation>In the field &quot;%1&quot;, &quot;%2&quot; is not a number.</translation>
+    </message>
+    <message>
+        <source>Nel campo &quot;%1&quot; il valore &quot;%2&quot; è troppo grande: il programma accetta fino a %3.</source>
+        <translation>In the field &quot;%1&quot;, &quot;%2&quot; is too large: the program takes values up to %3.</translation>
+    </message>
+    <message>
+        <source>Nel campo &quot;%1&quot; il valore &quot;%2&quot; non va bene: deve essere maggiore di zero.</source>
+        <translation>In the field &quot;%1&quot;, &quot;%2&quot; cannot be used: it must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>Nel campo &quot;%1&quot; il valore &quot;%2&quot; non va bene: non può essere negativo.</source>
+        <translation>In the field &quot;%1&quot;, &quot;%2&quot; cannot be used: it cannot be negative.</translation>
+    </message>
+    <message>
+        <source>Nel campo &quot;%1&quot; il valore &quot;%2&quot; è troppo piccolo: il programma accetta da %3.</source>
+        <translation>In the field &quot;%1&quot;, &quot;%2&quot; is too small: the program takes values from %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; vale %2</source>
+        <translation>&quot;%1&quot; is %2</translation>
+    </message>
+    <message>
+        <source>Causa: %1.</source>
+        <translation>Cause: %1.</translation>
+    </message>
+</context>
+<context>
     <name>Coil</name>
     <message>
         <source>Induttanza a foglio di corrente (Nagaoka): %1</source>
@@ -60,10 +95,6 @@
         <translation>Shorted helical line, L·tan(x)/x (Knight 2016): carries the uncertainty of the self-resonance, about 10 %, and grows near it.</translation>
     </message>
     <message>
-        <source>Elica sul centro del filo, terminali esclusi: esatta quanto le misure della bobina.</source>
-        <translation>Helix on the wire centres, leads excluded: as exact as the coil&apos;s dimensions.</translation>
-    </message>
-    <message>
         <source>Filo nudo, densità IEC 60028 (rame) o IEC 60889 (alluminio); lo smalto aggiunge dall&apos;1 al 5 %.</source>
         <translation>Bare wire, density from IEC 60028 (copper) or IEC 60889 (aluminium); enamel adds 1 to 5 %.</translation>
     </message>
@@ -74,10 +105,6 @@
     <message>
         <source>Profondità di penetrazione √(ρ/(π f μ0)) per metallo non magnetico.</source>
         <translation>Skin depth √(ρ/(π f μ0)) for a non-magnetic metal.</translation>
-    </message>
-    <message>
-        <source>Effetto pelle (soluzione di Bessel) per il fattore di prossimità misurato da Medhurst (1947): circa 5 %, di più con filo ossidato.</source>
-        <translation>Skin effect (Bessel solution) times the proximity factor Medhurst measured (1947): about 5 %, more with tarnished wire.</translation>
     </message>
     <message>
         <source>Tabella di Medhurst (1947), bobine su bacchette piene di polistirolo, circa 5 %: in aria la capacità è minore.</source>
@@ -92,12 +119,24 @@
         <translation>0.6 times the self-resonance: above it, the uncertainty of the self-resonance grows in every figure that depends on frequency.</translation>
     </message>
     <message>
-        <source>Q = 2πf·L/R ridotto vicino alla risonanza propria. Non confrontato con misure: contate sul 10-20 %; le bobine reali stanno di solito sotto (terminali, saldature, supporto).</source>
-        <translation>Q = 2πf·L/R, lowered near the self-resonance. Not checked against measurements: count on 10-20 %; real coils usually come out lower (leads, joints, former).</translation>
-    </message>
-    <message>
         <source>Metodo della linea elicoidale di Knight (2016): da +1 a +12 % sulle tre bobine misurate da Pettit; contate sul 10 %, di più per bobine corte su un supporto.</source>
         <translation>Knight&apos;s helical-line method (2016): +1 to +12 % on the three coils Pettit measured; count on 10 %, more for short coils on a former.</translation>
+    </message>
+    <message>
+        <source>Elica sui centri del filo (diametro del supporto più un filo), terminali esclusi: esatta quanto le misure della bobina. Il progettista e il convertitore la misurano sul supporto: un po&apos; meno.</source>
+        <translation>The helix on the wire centres (former diameter plus one wire), leads excluded: as exact as the coil&apos;s dimensions. The designer and the converter measure it on the former: a little less.</translation>
+    </message>
+    <message>
+        <source>Effetto pelle e di prossimità secondo Butterworth (1925, in Terman 1943), col fattore misurato da Medhurst (1947) per filo spesso e molte spire: circa 5 %; fino al 40 % in più per due o tre spire accostate; di più con filo ossidato.</source>
+        <translation>Skin and proximity effect after Butterworth (1925, as Terman 1943 gives it), with the factor Medhurst measured (1947) for thick wire and many turns: about 5 %; up to 40 % high for two or three close-wound turns; more with tarnished wire.</translation>
+    </message>
+    <message>
+        <source>Q = 2πf·L/R ridotto vicino alla risonanza propria. Le bobine reali stanno di solito sotto (terminali, saldature, supporto): la guida lo confronta con le misure pubblicate.</source>
+        <translation>Q = 2πf·L/R, lowered near the self-resonance. Real coils usually come out lower (leads, joints, former): the help compares it with published measurements.</translation>
+    </message>
+    <message>
+        <source>Per questa forma (ℓ/D fuori da 0,1-50) la risonanza propria non si calcola: il Q non ne tiene conto, e va bene solo molto al di sotto di essa.</source>
+        <translation>For this shape (ℓ/D outside 0.1-50) the self-resonance is not computed: the Q leaves it out, and holds only well below it.</translation>
     </message>
 </context>
 <context>
@@ -106,17 +145,17 @@
         <source>Nel campo &quot;%1&quot; il testo &quot;%2&quot; si può leggere in due modi: %3 oppure %4.
 
 Scrivere &quot;%3&quot; per il primo, &quot;%4&quot; per il secondo.</source>
-        <translation>In the field &quot;%1&quot; the text &quot;%2&quot; can be read two ways: %3 or %4.
+        <translation>In the field &quot;%1&quot;, &quot;%2&quot; can be read two ways: %3 or %4.
 
-Write &quot;%3&quot; for the first, &quot;%4&quot; for the second.</translation>
+Type &quot;%3&quot; for the first or &quot;%4&quot; for the second.</translation>
     </message>
     <message>
         <source>Nel campo &quot;%1&quot; il testo &quot;%2&quot; non si legge tutto come numero.
 
 Scrivere il numero senza unità, con il separatore decimale del sistema: %3</source>
-        <translation>In the field &quot;%1&quot; the text &quot;%2&quot; does not read as a number in full.
+        <translation>In the field &quot;%1&quot;, &quot;%2&quot; is not a number as written.
 
-Write the number without units, with the system&apos;s decimal separator: %3</translation>
+Type the number alone, without its unit, with the system&apos;s decimal separator: %3</translation>
     </message>
 </context>
 <context>
@@ -155,7 +194,7 @@ Write the number without units, with the system&apos;s decimal separator: %3</tr
     </message>
     <message>
         <source>PASSSA-BASSO    data la frequenza</source>
-        <translation>LOW-PASS    from the cut-off frequency</translation>
+        <translation>LOW-PASS    from the working frequency</translation>
     </message>
     <message>
         <source>Induttanza µH</source>
@@ -179,7 +218,7 @@ Write the number without units, with the system&apos;s decimal separator: %3</tr
     </message>
     <message>
         <source>Lungh.bobina</source>
-        <translation>Coil length</translation>
+        <translation>Length mm</translation>
     </message>
     <message>
         <source>Calcola</source>
@@ -404,6 +443,10 @@ Write the number without units, with the system&apos;s decimal separator: %3</tr
         <source>Vuoto: le due frequenze del progettista, con la capacità 1 e con la capacità 2.</source>
         <translation>Empty: the designer&apos;s two frequencies, with capacitance 1 and with capacitance 2.</translation>
     </message>
+    <message>
+        <source>Il filo dell&apos;elica misurato sul supporto, di diametro D, terminali esclusi. La scheda della bobina lo misura sui centri del filo (D più un filo): per questo dà un po&apos; di più.</source>
+        <translation>The wire of the helix measured on the former, of diameter D, leads excluded. The coil sheet measures it on the wire centres (D plus one wire), so it gives a little more.</translation>
+    </message>
 </context>
 <context>
     <name>Form3</name>
@@ -421,7 +464,7 @@ Write the number without units, with the system&apos;s decimal separator: %3</tr
     </message>
     <message>
         <source>Induttanza</source>
-        <translation>Inductance</translation>
+        <translation>Inductance µH</translation>
     </message>
     <message>
         <source>Diametro mm</source>
@@ -462,10 +505,6 @@ If anyone knows a better method, send it to me: it will be welcome.
                                         ZORVEK</translation>
     </message>
     <message>
-        <source>La lunghezza della bobina di partenza deve essere maggiore di zero: correggere il valore di &quot;Lunghezza bobina mm&quot; nei dati di partenza.</source>
-        <translation>The original coil length must be greater than zero: correct &quot;Coil length mm&quot; in the original coil.</translation>
-    </message>
-    <message>
         <source>La spaziatura di partenza (lunghezza diviso spire) deve essere maggiore di zero: correggere il numero delle &quot;Spire&quot; o la &quot;Lunghezza bobina mm&quot; nei dati di partenza.</source>
         <translation>The original spacing (length divided by turns) must be greater than zero: correct the &quot;Turns&quot; or the &quot;Coil length mm&quot; in the original coil.</translation>
     </message>
@@ -476,22 +515,6 @@ If anyone knows a better method, send it to me: it will be welcome.
     <message>
         <source>Regola %1</source>
         <translation>Adjust %1</translation>
-    </message>
-    <message>
-        <source>con 0 spire la spaziatura non si può calcolare.</source>
-        <translation>with 0 turns there is no spacing to compute.</translation>
-    </message>
-    <message>
-        <source>il nuovo diametro deve essere maggiore di zero.</source>
-        <translation>the new diameter must be greater than zero.</translation>
-    </message>
-    <message>
-        <source>Causa: &quot;%1&quot; vale %2.</source>
-        <translation>Cause: &quot;%1&quot; is %2.</translation>
-    </message>
-    <message>
-        <source>Nel campo &quot;%1&quot; il testo &quot;%2&quot; non va bene: %3</source>
-        <translation>In the field &quot;%1&quot; the text &quot;%2&quot; will not do: %3</translation>
     </message>
     <message>
         <source>Filo, perdite, Q e risonanza propria della nuova bobina (F2)</source>
@@ -509,6 +532,57 @@ If anyone knows a better method, send it to me: it will be welcome.
         <source>Scheda bobina</source>
         <translation>Coil sheet</translation>
     </message>
+    <message>
+        <source>Il filo della bobina nuova misurato sul supporto, di diametro D, terminali esclusi. La scheda della bobina lo misura sui centri del filo (D più un filo): per questo dà un po&apos; di più.</source>
+        <translation>The wire of the new coil measured on the former, of diameter D, leads excluded. The coil sheet measures it on the wire centres (D plus one wire), so it gives a little more.</translation>
+    </message>
+    <message>
+        <source>Le barre non tengono spire: nessuna bobina.</source>
+        <translation>The bars hold no turns: no coil.</translation>
+    </message>
+    <message>
+        <source>Premere &quot;Ricalcola con nuovo Diametro&quot;: la scheda descrive la bobina nuova.</source>
+        <translation>Press &quot;Recalculate for the new diameter&quot;: the sheet describes the new coil.</translation>
+    </message>
+</context>
+<context>
+    <name>GraficoScheda</name>
+    <message>
+        <source>Frequenza (MHz)</source>
+        <translation>Frequency (MHz)</translation>
+    </message>
+    <message>
+        <source>Q a vuoto</source>
+        <translation>Unloaded Q</translation>
+    </message>
+    <message>
+        <source>R in alta frequenza (Ω)</source>
+        <translation>RF resistance (Ω)</translation>
+    </message>
+    <message>
+        <source>L apparente (µH)</source>
+        <translation>Apparent L (µH)</translation>
+    </message>
+    <message>
+        <source>figure incerte</source>
+        <translation>uncertain figures</translation>
+    </message>
+    <message>
+        <source>oltre la risonanza</source>
+        <translation>above self-resonance</translation>
+    </message>
+    <message>
+        <source>frequenze della scheda</source>
+        <translation>sheet frequencies</translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <translation>Q</translation>
+    </message>
+    <message>
+        <source>R (Ω)</source>
+        <translation>R (Ω)</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -519,6 +593,41 @@ If anyone knows a better method, send it to me: it will be welcome.
     <message>
         <source>Impossibile trovare la guida %1</source>
         <translation>Cannot find the help file %1</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>Radio a galena (1)</source>
+        <translation>Crystal set (1)</translation>
+    </message>
+    <message>
+        <source>Radio a galena (2)</source>
+        <translation>Crystal set (2)</translation>
+    </message>
+    <message>
+        <source>110 spire</source>
+        <translation>110 turns</translation>
+    </message>
+    <message>
+        <source>auricolare a cristallo</source>
+        <translation>crystal earpiece</translation>
+    </message>
+    <message>
+        <source>terra</source>
+        <translation>ground</translation>
+    </message>
+    <message>
+        <source>commut.</source>
+        <translation>switch</translation>
+    </message>
+    <message>
+        <source>con</source>
+        <translation>with</translation>
+    </message>
+    <message>
+        <source>prese</source>
+        <translation>taps</translation>
     </message>
 </context>
 <context>
@@ -699,16 +808,8 @@ If anyone knows a better method, send it to me: it will be welcome.
         <translation>Close</translation>
     </message>
     <message>
-        <source>La frequenza deve essere maggiore di zero.</source>
-        <translation>The frequency must be greater than zero.</translation>
-    </message>
-    <message>
         <source>nessuna</source>
         <translation>none</translation>
-    </message>
-    <message>
-        <source>%1 (della finestra)</source>
-        <translation>%1 (the window&apos;s)</translation>
     </message>
     <message>
         <source>Stampa la scheda della bobina</source>
@@ -731,16 +832,8 @@ If anyone knows a better method, send it to me: it will be welcome.
         <translation>Bare wire</translation>
     </message>
     <message>
-        <source>Il diametro del filo deve essere maggiore di zero.</source>
-        <translation>The wire diameter must be greater than zero.</translation>
-    </message>
-    <message>
         <source>Il calibro %1 &quot;%2&quot; non esiste: scrivere un numero intero da %3 a %4.</source>
         <translation>There is no %1 gauge &quot;%2&quot;: enter a whole number from %3 to %4.</translation>
-    </message>
-    <message>
-        <source>La bobina della finestra non ha diametro, lunghezza e spire maggiori di zero: nessuna figura.</source>
-        <translation>The window&apos;s coil does not have diameter, length and turns above zero: no figures.</translation>
     </message>
     <message>
         <source>Il filo (%1 mm) non sta nel passo (%2 mm): le spire si sovrapporrebbero. Le figure del filo valgono per una bobina che non si può avvolgere.</source>
@@ -778,6 +871,58 @@ If anyone knows a better method, send it to me: it will be welcome.
         <source>Il foglio di corrente con il coefficiente di Nagaoka (H. Nagaoka, 1909; E. B. Rosa e F. W. Grover, Bulletin of the Bureau of Standards 8, 1912): esatta per un foglio di corrente, non tiene conto del filo tondo e della spaziatura.</source>
         <translation>The current sheet with Nagaoka&apos;s coefficient (H. Nagaoka, 1909; E. B. Rosa and F. W. Grover, Bulletin of the Bureau of Standards 8, 1912): exact for a current sheet; it takes no account of the round wire and the spacing.</translation>
     </message>
+    <message>
+        <source>Grafico in frequenza: Q a vuoto, resistenza in alta frequenza e induttanza apparente</source>
+        <translation>Chart across frequency: unloaded Q, RF resistance and apparent inductance</translation>
+    </message>
+    <message>
+        <source>Nessuna bobina: %1</source>
+        <translation>No coil: %1</translation>
+    </message>
+    <message>
+        <source>Nessun grafico: la finestra non mostra una bobina.</source>
+        <translation>No chart: the window shows no coil.</translation>
+    </message>
+    <message>
+        <source>Nessun grafico senza il diametro del filo.</source>
+        <translation>No chart without the wire diameter.</translation>
+    </message>
+    <message>
+        <source>Nessun grafico: la finestra non ha una bobina.</source>
+        <translation>No chart: the window&apos;s coil is outside the sizes the program takes.</translation>
+    </message>
+    <message>
+        <source>Frequenza MHz</source>
+        <translation>Frequency MHz</translation>
+    </message>
+    <message>
+        <source>%1 MHz (della finestra)</source>
+        <translation>%1 MHz (the window&apos;s)</translation>
+    </message>
+    <message>
+        <source>%1 MHz</source>
+        <translation>%1 MHz</translation>
+    </message>
+    <message>
+        <source>Frequenza</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>%1 a %2 MHz</source>
+        <translation>%1 at %2 MHz</translation>
+    </message>
+    <message>
+        <source>La bobina della finestra non ha diametro, lunghezza e spire che il programma accetta: nessuna figura.</source>
+        <translation>The window&apos;s coil has no diameter, length and turns the program takes: no figures.</translation>
+    </message>
+    <message>
+        <source>%1 MHz è fuori dalle frequenze che il programma accetta, da %2 a %3 MHz: nessuna figura a quella frequenza.</source>
+        <translation>%1 MHz is outside the frequencies the program takes, %2 to %3 MHz: no figures at that frequency.</translation>
+    </message>
+    <message>
+        <source>A %1 MHz la bobina è sopra la sua risonanza propria (%2 MHz) e lì si comporta come un condensatore: nessuna resistenza, Q o induttanza apparente.</source>
+        <translation>At %1 MHz the coil is above its self-resonance (%2 MHz) and behaves there as a capacitor: no resistance, Q or apparent inductance.</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>
@@ -787,7 +932,7 @@ If anyone knows a better method, send it to me: it will be welcome.
     </message>
     <message>
         <source>Vai al programma</source>
-        <translation>Go to program</translation>
+        <translation>Go to the program</translation>
     </message>
     <message>
         <source>END</source>
