@@ -37,39 +37,13 @@ foreach(check "desktop entry;${DESKTOP_VALIDATE};${share}/applications/solenoriu
     endif()
 endforeach()
 
-# expect(<file text> <what> patterns...): every pattern is in the text.
-function(expect text what)
-    foreach(pattern IN LISTS ARGN)
-        if(NOT text MATCHES "${pattern}")
-            message(FATAL_ERROR "${what} lacks ${pattern}")
-        endif()
-    endforeach()
-endfunction()
-
-file(READ ${share}/applications/solenorium.desktop entry)
-expect("${entry}" "desktop entry" "\nExec=solenorium\n" "\nIcon=solenorium\n"
-       "\nCategories=Science;Electronics;HamRadio;\n" "\nComment\\[it\\]=")
-file(READ ${share}/metainfo/org.solenorium.Solenorium.metainfo.xml meta)
-expect("${meta}" "AppStream metadata" "<launchable type=\"desktop-id\">solenorium.desktop</"
-       "<project_license>GPL-3.0-or-later</" "<binary>solenorium</" "<summary xml:lang=\"it\">"
-       "<release version=\"${VERSION}\" date=\"[0-9-]+\"")
-file(READ ${share}/doc/solenorium/copyright copyright)
-expect("${copyright}" "copyright file" "^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"
-       "\nLicense: GPL-3\\+\n" "/usr/share/common-licenses/GPL-3\"" "fonts-liberation2" "fonts-comic-neue"
-       "fonts-dejavu-core" "LGPL-3")
-file(READ ${share}/icons/hicolor/scalable/apps/solenorium.svg icon)
-expect("${icon}" "the icon" "<svg")
-
 # The compressed files: gzip with neither a name nor a time stamp in the header
-# (gzip -9n), and what they hold is the manual page and this version's changelog.
+# (gzip -9n), and they decompress.
 foreach(gz man/man1/solenorium.1.gz doc/solenorium/changelog.gz)
     file(READ ${share}/${gz} head LIMIT 8 HEX)
     if(NOT head STREQUAL "1f8b080000000000")
         message(FATAL_ERROR "${gz} is not compressed by gzip -n: header ${head}")
     endif()
+    run(${gz} gzip -t ${share}/${gz})
 endforeach()
-run("manual page" gzip -dc ${share}/man/man1/solenorium.1.gz)
-expect("${said}" "manual page" "^\\.TH SOLENORIUM 1 " "\n\\.SH NAME\nsolenorium \\\\- " "F1")
-run("changelog" gzip -dc ${share}/doc/solenorium/changelog.gz)
-expect("${said}" "changelog" "^solenorium \\(${VERSION}\\) ")
 message(STATUS "installed tree is complete")

@@ -109,26 +109,18 @@ void TestClicks::windowInState()
                     .manhattanLength()
                 <= 2);
 
-    int controls = 0, points = 0, captions = 0;
+    int controls = 0;
     QStringList cut;
     for (QWidget *control : form->findChildren<QWidget *>()) {
         QString text =
             control->property("text").toString().remove(QRegularExpression(QStringLiteral("&(?!&)")));
         const auto [room, flags] = captionRoom(control, text);
         const QString name = form->objectName() + u'/' + control->objectName();
-        if (const QVariant size = control->property("pointSizeF");
-            size.isValid()) // the definition's fractional sizes
-            QCOMPARE(control->font().pointSizeF(), size.toDouble());
-        if (control->isVisibleTo(form) && !room.isEmpty() && !text.trimmed().isEmpty() && ++captions
+        if (control->isVisibleTo(form) && !room.isEmpty() && !text.trimmed().isEmpty()
             && !(language == QLatin1String("it") && kItalianAsEver.contains(name))) {
             const QRect needed = control->fontMetrics().boundingRect(room, flags, text);
             if (needed.width() > room.width() || needed.height() > room.height())
-                cut << QStringLiteral("%1 \"%2\" needs %3x%4 in %5x%6")
-                           .arg(name, text)
-                           .arg(needed.width())
-                           .arg(needed.height())
-                           .arg(room.width())
-                           .arg(room.height());
+                cut << name + QStringLiteral(" \"") + text + u'"';
         }
         if (!control->isVisibleTo(form) || !control->isEnabled()
             || !(qobject_cast<QAbstractButton *>(control) || qobject_cast<QLineEdit *>(control)
@@ -136,17 +128,10 @@ void TestClicks::windowInState()
             continue;
         ++controls;
         for (const QPoint point : ClickPoints(control)) {
-            ++points;
             QWidget *hit = form->childAt(control->mapTo(form, point));
-            QVERIFY2(hit == control || control->isAncestorOf(hit),
-                     qPrintable(QStringLiteral("%1 at (%2, %3) belongs to %4")
-                                    .arg(control->objectName())
-                                    .arg(point.x())
-                                    .arg(point.y())
-                                    .arg(hit ? hit->objectName() : QStringLiteral("nothing"))));
+            QVERIFY2(hit == control || control->isAncestorOf(hit), qPrintable(name + " is covered"));
         }
     }
-    qInfo("%s: %d controls, %d points, %d captions", QTest::currentDataTag(), controls, points, captions);
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
     QVERIFY(controls > 0 && test.boxes.isEmpty());
 }
