@@ -139,8 +139,11 @@ void Form3::Form_Load()
         const qsizetype punto = testo.indexOf(u'.');
         campo->setText(QLocale().toString(Val(testo), 'f', punto < 0 ? 0 : int(testo.size() - punto - 1)));
     }
-    // The departure column opens with the inductance and spacing of the coil it shows.
+    // The departure column opens with the inductance and spacing of the coil it
+    // shows; the new column, with no coil yet, shows no wire either.
     Guard([this] { Partenza(Leggi()); });
+    ui->FiloCm->clear();
+    m_colonna = false;
 }
 
 void Form3::Command1_Click()
@@ -201,6 +204,7 @@ QString Form3::Causa(const QLineEdit *campo) const
 
 void Form3::SvuotaNuovi()
 {
+    m_colonna = false;
     for (QLabel *risultato : {ui->LabelIND2, ui->LabelSPI, ui->LabelLUN, ui->LabelSPZ, ui->FiloCm}) {
         risultato->clear();
         risultato->setToolTip(QString());
@@ -318,6 +322,7 @@ void Form3::RicalcolaScroll()
     ui->FiloCm->setText(Format(WireLength(spire, DIA[2], lunghezza), QStringLiteral("##0.000")));
     ui->FiloCm->setToolTip(ui->Label13->toolTip());
     m_nuovaBobina = {FromQuantity(spire), FromQuantity(lunghezza)};
+    m_colonna = true;
     SpingiScheda();
 }
 
@@ -337,7 +342,7 @@ void Form3::SpingiScheda() noexcept
     if (!m_scheda || !ui)
         return;
     BobinaSeguita bobina;
-    if (m_hasConversion)
+    if (m_colonna)
         bobina = {FromQuantity(DIA[2]), m_nuovaBobina[1], m_nuovaBobina[0], {}, {}};
     else
         bobina.nessunaBobina =

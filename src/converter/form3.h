@@ -84,8 +84,10 @@ private:
     // True while the search runs: the bars it writes wait for the coil it reaches.
     bool m_searching = false;
     int m_passi = 0;
-    // The new coil on show, turns and length in mm: the one the bars hold.
+    // The new coil on show, turns and length in mm: the one the bars hold,
+    // while the new column shows it.
     std::array<double, 2> m_nuovaBobina{};
+    bool m_colonna = false;
 
     std::unique_ptr<Ui::Form3> ui;
     // The coil sheet of this window, made on first opening.

@@ -201,12 +201,13 @@ void Form2::ImpostaCampi()
 // earlier coil beside them. The sheet follows, or says why there is no coil.
 void Form2::Ricalcola()
 {
-    Convalida();
-    Diametro = Campo(ui->DiamSup);
-    NumSpire = Campo(ui->Spire);
-    Lunghezza = Campo(ui->LunBob);
-    Capacita1 = Campo(ui->Cap1);
-    Capacita2 = Campo(ui->Cap2);
+    const std::array<double, 5> letti = Convalida();
+    Diametro = letti[0];
+    Lunghezza = letti[1];
+    NumSpire = letti[2];
+    // An empty capacitance is a 0: its frequency stays blank.
+    Capacita1 = letti[3];
+    Capacita2 = letti[4];
     Svuota();
     try {
         Risultati();
@@ -217,15 +218,17 @@ void Form2::Ricalcola()
     SpingiScheda();
 }
 
-void Form2::Convalida()
+std::array<double, 5> Form2::Convalida()
 {
     try {
-        Leggi(ui->DiamSup->accessibleName(), ui->DiamSup->text(), Grandezza::Diametro);
-        Leggi(ui->LunBob->accessibleName(), ui->LunBob->text(), Grandezza::Lunghezza);
-        Leggi(ui->Spire->accessibleName(), ui->Spire->text(), Grandezza::Spire);
+        const auto campo = [](const QLineEdit *casella, Grandezza grandezza,
+                              Ammessi ammessi = Ammessi::Positivi) {
+            return Leggi(casella->accessibleName(), casella->text(), grandezza, ammessi);
+        };
         // A capacitance of zero or less leaves its frequency blank.
-        Leggi(ui->Cap1->accessibleName(), ui->Cap1->text(), Grandezza::Capacita, Ammessi::Tutti);
-        Leggi(ui->Cap2->accessibleName(), ui->Cap2->text(), Grandezza::Capacita, Ammessi::Tutti);
+        return {campo(ui->DiamSup, Grandezza::Diametro), campo(ui->LunBob, Grandezza::Lunghezza),
+                campo(ui->Spire, Grandezza::Spire), campo(ui->Cap1, Grandezza::Capacita, Ammessi::Tutti),
+                campo(ui->Cap2, Grandezza::Capacita, Ammessi::Tutti)};
     } catch (const RifiutoCampo &rifiuto) {
         Svuota();
         SpingiScheda(rifiuto.testo);

@@ -10,6 +10,7 @@
 #include "designer/variante.h"
 #include "toolkit/formbase.h"
 
+#include <array>
 #include <memory>
 
 class QLineEdit;
@@ -38,9 +39,10 @@ protected:
 private:
     void Ricalcola();
     void ImpostaCampi();
-    // Reads the five fields as a coil: a field that cannot be one empties the
-    // results and the sheet, and is refused.
-    void Convalida();
+    // Reads the five fields as a coil (diameter, length, turns, the two
+    // capacitances): a field that cannot be one empties the results and the
+    // sheet, and is refused.
+    std::array<double, 5> Convalida();
     void Svuota();
     // The results of the five fields as the members hold them, each shown as
     // soon as it is known.

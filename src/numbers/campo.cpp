@@ -65,7 +65,8 @@ LetturaCampo LeggiCampo(const QString &didascalia, const QString &testo, Grandez
         return LetturaCampo{std::nullopt, tradotto(motivo).arg(didascalia, scritto)};
     };
     if (scritto.isEmpty() && ammessi == Ammessi::Positivi)
-        return rifiuto(QT_TRANSLATE_NOOP("Campo", "Nel campo \"%1\" manca il valore."));
+        return {std::nullopt,
+                tradotto(QT_TRANSLATE_NOOP("Campo", "Nel campo \"%1\" manca il valore.")).arg(didascalia)};
     FieldReading lettura;
     try {
         lettura = ReadField(scritto, locale);

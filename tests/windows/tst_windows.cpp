@@ -206,7 +206,8 @@ void TestWindows::scenario_data()
     row("frequency notes", "it_IT", {"open:Form2", "Cap2", "Cmdpiu1"},
         {"Freq2.tip~Con la capacità propria (36 + 1,9 pF): ",
          "MicroH.tip~Capacità propria (Medhurst): 1,9 pF"});
-    row("no note without a frequency", "C", {"open:Form2", "Cap2=0", "CmdCalc"}, {"Freq2= ", "Freq2.tip="});
+    row("an empty capacitance: no frequency, no note", "C", {"open:Form2", "Cap2=", "CmdCalc"},
+        {"Freq2= ", "Freq2.tip="});
     row("a click in a field selects its row", "C", {"open:Form2", "Cap1", "Cmdpiu1"},
         {"Option4.on=1", "Cap1=366", "Freq1=.511"});
     // Each row, chosen by a click in its field, steps by 1 from a half inside its lower bound, and from 1
@@ -246,7 +247,7 @@ void TestWindows::scenario_data()
         {"MicroH=271,149,674.620", "MicroH.cut=1", "Spaz.cut=0"});
     // The converter: it opens true in the locale, and its new column is the coil the bars hold.
     row("converter at opening", "it_IT", {"open:Form3"},
-        {"TextDIA1=75,00", "TextSPZ=0,70", "TextDIA2=70,00", "TextIND=204,546", "LabelIND2=", "FiloCm=0",
+        {"TextDIA1=75,00", "TextSPZ=0,70", "TextDIA2=70,00", "TextIND=204,546", "LabelIND2=", "FiloCm=",
          "focus=TextDIA2", "TextIND.tip~Bobina: diametro 75 mm, lunghezza 35 mm, 50 spire"});
     row("conversion", "C", {"open:Form3", "Command1"},
         {"TextIND=204.546", "TextLUN=35", "passes=6", "VScroll1=108", "VScroll2=75", "LabelSPI=54.00",
