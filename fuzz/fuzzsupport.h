@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the fuzz targets share: typed values read in order from the input (so
-// seeds are easy to write by hand), the locales the program meets, the outcome
-// of a call that may raise, and a check that stops with a message.
+// seeds are easy to write by hand), the locales the program meets, what a call
+// gives as text (its value, or the run-time error it raised) to compare with
+// what it should give, and a check that stops with a message.
 #pragma once
 #include "numbers/runtimeerror.h"
 #include <QLocale>
@@ -30,27 +31,27 @@ struct FuzzInput
         return value;
     }
     std::uint32_t Below(std::uint32_t bound) { return Take<std::uint32_t>() % bound; }
-    std::string Rest() { return std::string(reinterpret_cast<const char *>(data), std::exchange(size, 0)); }
 };
 // Decimal point; decimal comma; C; decimal comma with a group separator outside ASCII.
 inline const QLocale kLocales[] = {QLocale(QLocale::English, QLocale::UnitedStates),
                                    QLocale(QLocale::Italian, QLocale::Italy), QLocale::c(),
                                    QLocale(QLocale::French, QLocale::France)};
-inline std::string Number(double x)
+// Values as text: two numbers are equal when their texts are (0 and -0 alike); "refused" is no number.
+inline std::string Text(double x)
 {
     char s[32];
-    return std::string(s, std::to_chars(s, s + sizeof s, x).ptr);
+    return std::string(s, std::to_chars(s, s + sizeof s, x + 0.0).ptr);
 }
-inline std::string Number(std::optional<double> x)
+inline std::string Text(std::optional<double> x)
 {
-    return x ? Number(*x) : "refused";
+    return x ? Text(*x) : "refused";
 }
-inline std::string Number(Int128 n)
+inline std::string Text(Int128 n)
 {
     const unsigned __int128 m = n < 0 ? -static_cast<unsigned __int128>(n) : n;
-    return (n < 0 ? "-" : "") + (m < 10 ? "" : Number(Int128(m / 10))) + static_cast<char>('0' + int(m % 10));
+    return (n < 0 ? "-" : "") + (m < 10 ? "" : Text(Int128(m / 10))) + char('0' + int(m % 10));
 }
-inline std::string Quoted(const QString &text)
+inline std::string Text(const QString &text)
 {
     return "\"" + text.toStdString() + "\"";
 }
@@ -58,31 +59,19 @@ inline std::string Quoted(const QString &text)
 inline std::string Form(double x, int digits)
 {
     char s[800];
-    return std::string(
-        s, std::to_chars(s, s + sizeof s, std::fabs(x), std::chars_format::scientific, digits - 1).ptr);
+    const auto end = std::to_chars(s, s + 800, std::fabs(x), std::chars_format::scientific, digits - 1);
+    return std::string(s, end.ptr);
 }
 
-// A value, or the run-time error raised instead of it.
-template<typename T> struct Outcome
-{
-    bool raised;
-    ErrorNumber error;
-    T value;
-    bool operator==(const Outcome &o) const
-    {
-        return raised ? o.Raised(error) : !o.raised && value == o.value;
-    }
-    bool Raised(ErrorNumber e) const { return raised && error == e; }
-    std::string Text() const { return raised ? "error " + std::to_string(int(error)) : Number(value); }
-};
-template<typename Call> auto Run(Call &&call) -> Outcome<decltype(call())>
-{
-    try {
-        return {false, {}, call()};
-    } catch (const RuntimeError &e) {
-        return {true, e.number(), {}};
-    }
-}
+// What the expression gives as text, or "error n" for the run-time error n it raises.
+#define RUN(expression)                                                                                      \
+    [&]() -> std::string {                                                                                   \
+        try {                                                                                                \
+            return Text(expression);                                                                         \
+        } catch (const RuntimeError &e) {                                                                    \
+            return "error " + std::to_string(e.code());                                                      \
+        }                                                                                                    \
+    }()
 #define FUZZ_CHECK(condition, detail)                                                                        \
     ((condition) ? void()                                                                                    \
                  : (std::fprintf(stderr, "\nFAILED %s\n%s\n", #condition, (detail).c_str()), std::abort()))

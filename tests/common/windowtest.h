@@ -32,8 +32,7 @@ struct CaughtBox
 class WindowTest
 {
 public:
-    explicit WindowTest(const QString &locale = QStringLiteral("C"),
-                        const QString &language = QStringLiteral("it_IT.UTF-8"))
+    explicit WindowTest(const QString &locale = "C", const QString &language = "it_IT.UTF-8")
     {
         QLocale::setDefault(QLocale(locale));
         static const bool configured = (Application::ConfigureApplication(), true);

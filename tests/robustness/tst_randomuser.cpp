@@ -33,7 +33,7 @@ const QStringList kTyped{"0",        "1",      "7",     "10",        "35",     "
 // Every box is the program's: its title, one OK button, a text it knows.
 bool knownBox(const CaughtBox &box)
 {
-    static const QRegularExpression report(QStringLiteral("^Errore di run-time '(5|6|9|11|13|380)':\n\n"));
+    static const QRegularExpression report("^Errore di run-time '(5|6|9|11|13|380)':\n\n");
     if (box.title != QLatin1String("Solenorium") || box.buttons != 1)
         return false;
     if (box.kind == QLatin1String("runtimeErrorReport!"))
@@ -115,12 +115,11 @@ void RandomUser::randomActions()
         ends += test.ends;
         for (const CaughtBox &box : test.boxes)
             QVERIFY2(knownBox(box),
-                     qPrintable(QStringLiteral("round %1: %2 \"%3\"").arg(round).arg(box.kind, box.text)));
+                     qPrintable(QString("round %1: %2 \"%3\"").arg(round).arg(box.kind, box.text)));
         // Probe: a fresh program still shows the known figure, in the locale's form.
         WindowTest probe(locale);
-        probe.open(QStringLiteral("Form2"));
-        QCOMPARE(probe.text(QStringLiteral("MicroH")),
-                 QStringLiteral("265.205").replace(u'.', QLocale(locale).decimalPoint()));
+        probe.open("Form2");
+        QCOMPARE(probe.text("MicroH"), QString("265.205").replace(u'.', QLocale(locale).decimalPoint()));
     }
     qInfo("%d actions in %d rounds, %d ended by the user", done, rounds, ends);
 }

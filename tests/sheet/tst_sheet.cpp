@@ -75,46 +75,28 @@ void TestSheet::wire()
 // the sheet shows must match a whole line: the figures, "!" a warning, "-" an empty figure.
 void TestSheet::figures_data()
 {
-    columns<QList<double>, QList<double>, QStringList>("coil", "mhz", "lines");
-    const QList<double> designer{40, 55, 110, 0.4};
-    QTest::newRow("designer's coil") << designer << QList<double>{0.512, 1.652}
-                                     << QStringList{"265,21 µH",
-                                                    "13,96 m",
-                                                    "1,92 Ω",
-                                                    "9,778 MHz",
-                                                    "0,512 MHz: 92,4 µm",
-                                                    "0,512 MHz: 5,67 Ω",
-                                                    "1,652 MHz: 10,5 Ω",
-                                                    "0,512 MHz: 150",
-                                                    "1,652 MHz: 255",
-                                                    "1,652 MHz: 270,97 µH"};
-    QTest::newRow("near its self-resonance")
-        << designer << QList<double>{7}
-        << QStringList{"7,000 MHz: \\d+", "! A 7,000 MHz la bobina è troppo vicina .*"};
-    QTest::newRow("above it, a capacitor")
-        << designer << QList<double>{20}
-        << QStringList{"-Rac", "-Q", "-LApparente", "20,000 MHz: 14,8 µm",
-                       "! A 20,000 MHz la bobina è sopra la sua risonanza propria \\(9,778 MHz\\) e lì si "
-                       "comporta come un condensatore.*"};
-    QTest::newRow("a frequency of 1e300")
-        << designer << QList<double>{1e300} << QStringList{"-Pelle", "! 1[eE]\\+300 MHz è fuori .*"};
-    QTest::newRow("a wire of 1e300") << QList<double>{40, 55, 110, 1e300} << QList<double>{1}
-                                     << QStringList{"265,21 µH", "-Rdc"};
-    QTest::newRow("wire over the pitch")
-        << QList<double>{40, 55, 110, 1} << QList<double>{7.1}
-        << QStringList{"-LFilo", "! Il filo \\(1,000 mm\\) non sta nel passo \\(0,500 mm\\).*"};
-    QTest::newRow("one turn a millimetre, its wire 10 µm")
-        << QList<double>{1, 1, 1, 0.01} << QList<double>{} << QStringList{"0,000002 g"};
-    QTest::newRow("no turns, no coil") << QList<double>{55, 55, 0, 0.4} << QList<double>{0.5}
-                                       << QStringList{"-LClassica", "! La bobina della finestra .*"};
-    QTest::newRow("a ring: Q with no self-resonance") << QList<double>{100, 2, 1, 2} << QList<double>{7}
-                                                      << QStringList{"7,000 MHz: \\d+", "Q senza risonanza"};
+    columns<QList<double>, QList<double>, QString>("coil", "mhz", "lines");
+    const auto row = [](const char *name, const QList<double> &coil, const QList<double> &mhz,
+                        const char *lines) { QTest::newRow(name) << coil << mhz << QString(lines); };
+    row("designer's coil", {40, 55, 110, 0.4}, {0.512, 1.652}, "265,21 µH|13,96 m|1,92 Ω|9,778 MHz");
+    row("designer's coil, losses", {40, 55, 110, 0.4}, {0.512, 1.652}, "0,512 MHz: 5,67 Ω|1,652 MHz: 10,5 Ω");
+    row("designer's coil, Q", {40, 55, 110, 0.4}, {0.512, 1.652}, "0,512 MHz: 150|1,652 MHz: 255");
+    row("near its self-resonance", {40, 55, 110, 0.4}, {7}, "7,000 MHz: \\d+|! A 7,000 .* troppo vicina .*");
+    row("above it, a capacitor", {40, 55, 110, 0.4}, {20},
+        "-Rac|-Q|-LApparente|! A 20,000 .* condensatore.*");
+    row("a frequency of 1e300", {40, 55, 110, 0.4}, {1e300}, "-Pelle|! 1[eE]\\+300 MHz è fuori .*");
+    row("a wire of 1e300", {40, 55, 110, 1e300}, {1}, "265,21 µH|-Rdc");
+    row("wire over the pitch", {40, 55, 110, 1}, {7.1},
+        "-LFilo|! Il filo \\(1,000 mm\\) non sta nel passo .*");
+    row("one turn a millimetre, wire 10 µm", {1, 1, 1, 0.01}, {}, "0,000002 g");
+    row("no turns, no coil", {55, 55, 0, 0.4}, {0.5}, "-LClassica|! La bobina della finestra .*");
+    row("a ring: Q, no self-resonance", {100, 2, 1, 2}, {7}, "7,000 MHz: \\d+|Q senza risonanza");
 }
 void TestSheet::figures()
 {
     QFETCH(QList<double>, coil);
     QFETCH(QList<double>, mhz);
-    QFETCH(QStringList, lines);
+    QFETCH(QString, lines);
     const Scheda sheet = CalcolaScheda({coil[0], coil[1], coil[2], mhz, {}}, coil[3], Conductor::Copper,
                                        Former::Air, mhz, QLocale(QLocale::Italian, QLocale::Italy));
     QStringList shown = QStringList(sheet.avvisi).replaceInStrings(QRegularExpression("^"), "! ");
@@ -124,7 +106,7 @@ void TestSheet::figures()
         shown << (sheet.figure[i].isEmpty() ? QStringList{u'-' + names[i]} : sheet.figure[i].split(u'\n'));
     if (sheet.qSenzaRisonanza)
         shown << "Q senza risonanza";
-    for (const QString &line : lines)
+    for (const QString &line : lines.split(u'|'))
         QVERIFY2(!shown.filter(QRegularExpression(u'^' + line + u'$')).isEmpty(),
                  qPrintable(line + u'\n' + shown.join(u'\n')));
 }
@@ -164,10 +146,10 @@ void TestSheet::curves()
 // covers none of its controls, takes each step at once, copies and prints as a note, and closes with it.
 void TestSheet::followsTheDesigner()
 {
-    WindowTest test(QStringLiteral("it_IT"));
-    QWidget *designer = test.open(QStringLiteral("Form2"));
+    WindowTest test("it_IT");
+    QWidget *designer = test.open("Form2");
     QVERIFY(QTest::qWaitForWindowExposed(designer));
-    QTest::keyClick(test.control(QStringLiteral("Cap1")), Qt::Key_F2);
+    QTest::keyClick(test.control("Cap1"), Qt::Key_F2);
     QWidget *sheet = WindowTest::sheet();
     const QRect screen = designer->screen()->availableGeometry();
     QVERIFY(screen.contains(sheet->frameGeometry()) && screen.contains(designer->frameGeometry())
@@ -175,15 +157,15 @@ void TestSheet::followsTheDesigner()
     const auto shown = [&](const char *label) {
         return sheet->findChild<QLabel *>(QLatin1String(label))->text();
     };
-    test.click(QStringLiteral("Spire"));
-    test.click(QStringLiteral("Cmdpiu1"));
+    test.click("Spire");
+    test.click("Cmdpiu1");
     QCOMPARE(QStringList({shown("LabelLClassica"), shown("LabelLNagaoka")}),
              QStringList({"270,05 µH", "266,62 µH"}));
     // The frequency field reads as every field does.
     test.window = sheet;
-    test.type(QStringLiteral("TextFrequenza"), QStringLiteral("0"));
-    QVERIFY(shown("LabelAvviso").contains(QStringLiteral("\"Frequenza MHz\" il valore \"0\" non va bene")));
-    test.type(QStringLiteral("TextFrequenza"), QStringLiteral("7,1"));
+    test.type("TextFrequenza", "0");
+    QVERIFY(shown("LabelAvviso").contains("\"Frequenza MHz\" il valore \"0\" non va bene"));
+    test.type("TextFrequenza", "7,1");
     auto *form = qobject_cast<SchedaBobina *>(sheet->property("solenoriumForm").value<QObject *>());
     QVERIFY2(form->Testo().contains(QRegularExpression(
                  "^Scheda della bobina \\([^)]+ \\d{4} \\d+:\\d\\d\\)\n"
@@ -191,81 +173,76 @@ void TestSheet::followsTheDesigner()
                  "Filo nudo: 0,400 mm\nConduttore: rame\nSupporto: aria\nFrequenza: 7,1 MHz\n"
                  "(.*\n)*Profondità di penetrazione a 7,1 MHz: 24,8 µm\n")),
              qPrintable(form->Testo()));
-    test.type(QStringLiteral("TextFrequenza"), QString());
-    QVERIFY(form->Testo().contains(QStringLiteral("Frequenza: 0,507 · 1,637 MHz (della finestra)\n")));
+    test.type("TextFrequenza", QString());
+    QVERIFY(form->Testo().contains("Frequenza: 0,507 · 1,637 MHz (della finestra)\n"));
     // "Stampa…", a PDF file chosen in the print dialog, and the dialog accepted: one page.
-    QFile file(m_settings.filePath(QStringLiteral("scheda.pdf")));
+    QFile file(m_settings.filePath("scheda.pdf"));
     QTimer::singleShot(200, [&file] {
         auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
         dialog->printer()->setOutputFileName(file.fileName());
         dialog->done(QDialog::Accepted);
     });
-    test.click(QStringLiteral("CmdStampa"));
+    test.click("CmdStampa");
     QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll().contains("/Count 1\n"));
     // Where the user puts it, it opens the next time.
     const QPoint moved = sheet->pos() + QPoint(-9, -9);
     sheet->move(moved);
     QCoreApplication::processEvents();
     test.window = designer;
-    test.click(QStringLiteral("Cmdesci"));
+    test.click("Cmdesci");
     QVERIFY(!WindowTest::sheet() && test.boxes.isEmpty());
-    test.open(QStringLiteral("Form2"));
-    test.click(QStringLiteral("CmdScheda"));
+    test.open("Form2");
+    test.click("CmdScheda");
     QCOMPARE(WindowTest::sheet()->pos(), moved);
 }
 // Opened from the converter, the sheet shows the new coil the bars hold, says when there is none, and opens
 // the converter's help; Esc closes it.
 void TestSheet::followsTheConverter()
 {
-    WindowTest test(QStringLiteral("it_IT"));
-    test.open(QStringLiteral("Form3"));
-    test.click(QStringLiteral("CmdScheda"));
-    const auto coil = [] {
-        return WindowTest::sheet()->findChild<QLabel *>(QStringLiteral("LabelBobina"))->text();
-    };
-    QVERIFY(coil().startsWith(QStringLiteral("Nessuna bobina: Premere")));
-    test.click(QStringLiteral("Command1"));
-    QCOMPARE(coil(), QStringLiteral("Ø 70 mm, lunghezza 37,50 mm, 54 spire, passo 0,694 mm"));
-    test.click(QStringLiteral("VScroll1"), 1);
-    QVERIFY(coil().startsWith(QStringLiteral("Ø 70 mm, lunghezza 37,50 mm, 54,50 spire")));
+    WindowTest test("it_IT");
+    test.open("Form3");
+    test.click("CmdScheda");
+    const auto coil = [] { return WindowTest::sheet()->findChild<QLabel *>("LabelBobina")->text(); };
+    QVERIFY(coil().startsWith("Nessuna bobina: Premere"));
+    test.click("Command1");
+    QCOMPARE(coil(), "Ø 70 mm, lunghezza 37,50 mm, 54 spire, passo 0,694 mm");
+    test.click("VScroll1", 1);
+    QVERIFY(coil().startsWith("Ø 70 mm, lunghezza 37,50 mm, 54,50 spire"));
     test.window = WindowTest::sheet();
-    test.click(QStringLiteral("CmdCopia")); // the converter gives no frequency
-    QVERIFY(QGuiApplication::clipboard()->text().contains(
-        QStringLiteral("\nSupporto: aria\nFrequenza: nessuna\n")));
+    test.click("CmdCopia"); // the converter gives no frequency
+    QVERIFY(QGuiApplication::clipboard()->text().contains("\nSupporto: aria\nFrequenza: nessuna\n"));
     QTest::keyClick(test.window, Qt::Key_F1); // the converter's help, where it speaks of the sheet
-    QCOMPARE(HelpWindow()->property("source").toUrl().toString(),
-             QStringLiteral("qrc:/help/convertitore.html#scheda"));
+    QCOMPARE(HelpWindow()->property("source").toUrl().toString(), "qrc:/help/convertitore.html#scheda");
     QTest::keyClick(test.window, Qt::Key_Escape);
     QVERIFY(!WindowTest::sheet());
 }
 // What the user chose comes back in the next run, under another locale too.
 void TestSheet::remembersItsInputs()
 {
-    QSettings().setValue(QStringLiteral("SchedaBobina/calibro"), 7); // a unit not in the list: millimetres
+    QSettings().setValue("SchedaBobina/calibro", 7); // a unit not in the list: millimetres
     for (const char *locale : {"it_IT", "en_US"}) {
         WindowTest test(QString::fromLatin1(locale));
-        test.open(QStringLiteral("Form2"));
-        test.click(QStringLiteral("CmdScheda"));
+        test.open("Form2");
+        test.click("CmdScheda");
         test.window = WindowTest::sheet();
         const auto combo = [&](const char *name) { return test.control<QComboBox>(QLatin1String(name)); };
         if (QLatin1String(locale) == QLatin1String("it_IT")) {
-            QCOMPARE(test.text(QStringLiteral("TextFilo")), QStringLiteral("0,400"));
-            test.type(QStringLiteral("TextFilo"), QStringLiteral("0,8"));
+            QCOMPARE(test.text("TextFilo"), "0,400");
+            test.type("TextFilo", "0,8");
             for (const auto &[n, k] : {std::pair{"ComboCalibro", Qt::Key_Down},
                                        {"ComboConduttore", Qt::Key_End},
                                        {"ComboSupporto", Qt::Key_Down}})
                 QTest::keyClick(combo(n), k);
-            test.type(QStringLiteral("TextFrequenza"), QStringLiteral("0,5"));
+            test.type("TextFrequenza", "0,5");
         }
         // 0.8 mm is nearest to AWG 20 (0.812 mm).
-        QCOMPARE(test.text(QStringLiteral("TextFilo")), QStringLiteral("20"));
+        QCOMPARE(test.text("TextFilo"), "20");
         QCOMPARE(combo("ComboCalibro")->currentText() + combo("ComboConduttore")->currentText()
                      + combo("ComboSupporto")->currentText(),
-                 QStringLiteral("AWGalluminiopolistirene"));
-        QCOMPARE(test.text(QStringLiteral("TextFrequenza")), QLocale().toString(0.5));
-        QVERIFY(test.text(QStringLiteral("LabelPelle"))
-                    .startsWith(QLocale().toString(0.5, 'f', 3) + QStringLiteral(" MHz: ")));
-        test.type(QStringLiteral("TextFrequenza"), QStringLiteral("0")); // refused, and not remembered
+                 "AWGalluminiopolistirene");
+        QCOMPARE(test.text("TextFrequenza"), QLocale().toString(0.5));
+        QVERIFY(test.text("LabelPelle").startsWith(QLocale().toString(0.5, 'f', 3) + " MHz: "));
+        test.type("TextFrequenza", "0"); // refused, and not remembered
     }
 }
 

@@ -52,7 +52,7 @@ std::pair<QRect, int> captionRoom(const QWidget *control, QString &text)
                                          : QStyle::SE_RadioButtonContents;
     QRect room = control->style()->subElementRect(element, &option, control);
     if (control->property("lineBreakAtBlanks").toBool()) {
-        text.replace(QRegularExpression(QStringLiteral(" {2,}")), QStringLiteral("\n"));
+        text.replace(QRegularExpression(" {2,}"), "\n");
         room.adjust(3, 0, -3, 0);
     } else if (wrap && !push) {
         room.setRight(control->width() - 1);
@@ -85,20 +85,20 @@ void TestClicks::windowInState()
     QFETCH(QString, window);
     QFETCH(int, state);
     QFETCH(QString, language);
-    WindowTest test(QStringLiteral("C"), language);
+    WindowTest test("C", language);
     QWidget *form = test.open(window);
     const bool sheet = state > 0 && (window == QLatin1String("Form2") || window == QLatin1String("Form3"));
     if (window == QLatin1String("frmOptions")) {
-        auto *tabs = test.control<QTabBar>(QStringLiteral("tbsOptions"));
+        auto *tabs = test.control<QTabBar>("tbsOptions");
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(state - 1).center());
         // The tabs stand whole inside the window.
         QVERIFY(tabs->mapTo(form, tabs->tabRect(tabs->count() - 1).topRight()).x() < form->width());
     } else if (window == QLatin1String("Form1") && state > 0) {
-        test.click(QStringLiteral("Cmd%1").arg(state));
+        test.click(QString("Cmd%1").arg(state));
     } else if (sheet) { // the sheet of the designer's coil, or of the converter's new one
         if (window == QLatin1String("Form3"))
-            test.click(QStringLiteral("Command1"));
-        test.click(QStringLiteral("CmdScheda"));
+            test.click("Command1");
+        test.click("CmdScheda");
         QVERIFY(form = WindowTest::sheet());
     }
     QVERIFY(QTest::qWaitForWindowExposed(form)
@@ -112,15 +112,14 @@ void TestClicks::windowInState()
     int controls = 0;
     QStringList cut;
     for (QWidget *control : form->findChildren<QWidget *>()) {
-        QString text =
-            control->property("text").toString().remove(QRegularExpression(QStringLiteral("&(?!&)")));
+        QString text = control->property("text").toString().remove(QRegularExpression("&(?!&)"));
         const auto [room, flags] = captionRoom(control, text);
         const QString name = form->objectName() + u'/' + control->objectName();
         if (control->isVisibleTo(form) && !room.isEmpty() && !text.trimmed().isEmpty()
             && !(language == QLatin1String("it") && kItalianAsEver.contains(name))) {
             const QRect needed = control->fontMetrics().boundingRect(room, flags, text);
             if (needed.width() > room.width() || needed.height() > room.height())
-                cut << name + QStringLiteral(" \"") + text + u'"';
+                cut << name + " \"" + text + u'"';
         }
         if (!control->isVisibleTo(form) || !control->isEnabled()
             || !(qobject_cast<QAbstractButton *>(control) || qobject_cast<QLineEdit *>(control)
