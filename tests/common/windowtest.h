@@ -35,8 +35,7 @@ public:
     explicit WindowTest(const QString &locale = "C", const QString &language = "it_IT.UTF-8")
     {
         QLocale::setDefault(QLocale(locale));
-        static const bool configured = (Application::ConfigureApplication(), true);
-        Q_UNUSED(configured);
+        [[maybe_unused]] static const bool configured = (Application::ConfigureApplication(), true);
         SetLanguage(LanguageOf({language}));
         Program::instance().SetEndAction([this] { ++ends; });
         // Every modal box is accepted as soon as it shows, and remembered.
@@ -63,14 +62,11 @@ public:
         QLocale::setDefault(QLocale::c());
     }
 
+    // "frmOptions", "Form1", "Form2" or "Form3".
     FormBase &form(const QString &name) const
     {
-        if (name == QLatin1String("Form1") || name == QLatin1String("Form2")
-            || name == QLatin1String("Form3"))
-            return name.back() == u'1' ? static_cast<FormBase &>(app->Calculator())
-                : name.back() == u'2'  ? static_cast<FormBase &>(app->Designer())
-                                       : static_cast<FormBase &>(app->Converter());
-        return app->Menu();
+        FormBase *forms[] = {&app->Menu(), &app->Calculator(), &app->Designer(), &app->Converter()};
+        return *forms[QStringList{"Form1", "Form2", "Form3"}.indexOf(name) + 1];
     }
     // Shows a window as the menu does and works in it from now on.
     QWidget *open(const QString &name)
@@ -93,11 +89,12 @@ public:
             return QString::number(bar->value());
         return widget->property("text").toString();
     }
-    // The coil sheet on show, if one is.
-    static QWidget *sheet()
+    // The coil sheet on show, if one is; of the window whose title holds `of`, when two are.
+    static QWidget *sheet(const QString &of = {})
     {
         for (QWidget *top : QApplication::topLevelWidgets())
-            if (top->objectName() == QLatin1String("SchedaBobina") && top->isVisible())
+            if (top->objectName() == QLatin1String("SchedaBobina") && top->isVisible()
+                && top->windowTitle().contains(of))
                 return top;
         return nullptr;
     }

@@ -1,5 +1,7 @@
 # Makes the Debian package of the build with cpack and runs lintian on it:
-# any error or warning fails. Skipped when lintian is not installed.
+# any error or warning fails (among them a compressed manual or changelog
+# that is broken or carries a time stamp). Skipped when lintian is not
+# installed.
 find_program(LINTIAN lintian)
 if(NOT LINTIAN)
     message(STATUS "SKIP: lintian is not installed")

@@ -46,31 +46,24 @@ const struct
     {"0.00035 is 3.5, to 4", "ToQuantity", 0.00035, 0, 0.0004, 0},
     {"-2^63 fits", "ToQuantity", kMin, 0, kMin, 0},
     {"2^63 overflows", "ToQuantity", -kMin, 0, 0, 6},
-    {"NaN overflows", "ToQuantity", kNaN, 0, 0, 6},
     {"a+b past -2^63", "q+q", kMin, -0.0001, 0, 6},
     {"0.0005 x 0.5 to even 0.0002", "q*q", 0.0005, 0.5, 0.0002, 0},
-    {"0.0007 x 0.5 to even 0.0004", "q*q", 0.0007, 0.5, 0.0004, 0},
     {"a*b past -2^63", "q*q", kMin, 1.0001, 0, 6},
     {"-1 x -2^63 past 2^63", "k*q", kMin, -1, 0, 6},
     {"Int(-2.3) is -3", "Int", -2.3, 0, -3, 0},
     {"Int(-2^63) below the range", "Int", kMin, 0, 0, 6},
     {"2.5 to even 2", "ToInteger16", 2.5, 0, 2, 0},
     {"32767.5 past 16 bits", "ToInteger16", 32767.5, 0, 0, 6},
-    {"-32768.5 to even -32768", "ToInteger16", -32768.5, 0, -32768, 0},
     {"0.6666 below 2/3", "Compare", 0.6666, 2.0 / 3, -1, 0},
     {"0 is 0.00005 once rounded", "Compare", 0, 0.00005, 0, 0},
-    {"(-2)^3", "Power", -2, 3, -8, 0},
     {"(-2)^0.5 invalid", "Power", -2, 0.5, 0, 5},
     {"0^-1 divides by 0", "Power", 0, -1, 0, 11},
-    {"2^1024 overflows", "Power", 2, 1024, 0, 6},
     {"10^-400 underflows to 0", "Power", 10, -400, 0, 0},
     {"NaN^0 overflows", "Power", kNaN, 0, 0, 6},
     {"square root of -1e-300 invalid", "Sqr", -1e-300, 0, 0, 5},
     {"1/0 divides by 0", "Divide", 1, 0, 0, 11},
     {"0/0 overflows", "Divide", 0, 0, 0, 6},
-    {"1/infinity overflows", "Divide", 1, kInf, 0, 6},
     {"1e200 x 1e200 overflows", "Multiply", 1e200, 1e200, 0, 6},
-    {"1.7e308 + 1.7e308 overflows", "Add", 1.7e308, 1.7e308, 0, 6},
 };
 void TestNumbers::arithmetic_data()
 {
@@ -120,14 +113,9 @@ const struct
     {"-abc", 0, 0, 0, 0},
     {"", 0, 0, 0, 0},
     {" 7. ", 7, 7, 7, 7},
-    {"1 e - 3", 0.001, 0.001, 0.001, 0.001},
-    {"2D2", 200, 200, 200, 200},
-    {"3e+x", 3, kNaN, kNaN, kNaN},
     {"1e309", kInf, kInf, kInf, kInf},
     {"&HFFFF", -1, -1, -1, -1},
-    {"&H10000", 65536, 65536, 65536, 65536},
     {"&H100000000", kInf, kInf, kInf, kInf},
-    {"&O17", 15, 15, 15, 15},
 };
 void TestNumbers::reading_data()
 {
@@ -163,16 +151,13 @@ const struct
     {"5000,1", A::Positivi, G::Diametro, "troppo grande: il programma accetta fino a 5000."},
     {"0,1", A::Positivi, G::Spire, "0.1"},
     {"0,09", A::Positivi, G::Spire, "\"0,09\" è troppo piccolo: il programma accetta da 0,1."},
-    {"-0", A::ZeroEPositivi, G::Lunghezza, "0"},
     {"", A::ZeroEPositivi, G::Lunghezza, "0"},
     {" ", A::Positivi, G::Spire, "Nel campo \"X\" manca il valore."},
-    {"-0,001", A::Tutti, G::Capacita, "-0.001"},
     {"0,00004", A::Positivi, G::Spire, "deve essere maggiore di zero", Precisione::Quantita},
     {"abc", A::Tutti, G::Capacita, "Nel campo \"X\" il testo \"abc\" non è un numero."},
     {"12abc", A::Tutti, G::Capacita, "\"12abc\" non si legge tutto come numero"},
     {"-1", A::ZeroEPositivi, G::Lunghezza, "\"-1\" non va bene: non può essere negativo."},
     {"-1e300", A::Tutti, G::Capacita, "\"-1e300\" è troppo grande"},
-    {"1e999", A::Positivi, G::Frequenza, "\"1e999\" è troppo grande"},
     {"2.200", A::Positivi, G::Capacita, "\"2.200\" si può leggere in due modi: 2200 oppure 2,2."},
 };
 void TestNumbers::campo_data()
@@ -189,8 +174,8 @@ void TestNumbers::campo()
 }
 
 // The windows' figures through their patterns, for a double and (`quantity`) the same value as a quantity:
-// a last decimal rounded the wrong way, a stray minus or leading zero, the wrong separators. A half goes away
-// from 0, a double's judged on its 15 significant digits.
+// a last decimal rounded the wrong way, a stray minus or leading zero, the wrong separators, a figure that
+// reads back as another number. A half goes away from 0, a double's judged on its 15 significant digits.
 const struct
 {
     const char *name;
@@ -221,6 +206,9 @@ void TestNumbers::format()
     QCOMPARE(Format(r.value, r.pattern, r.locale), r.text);
     if (r.quantity)
         QCOMPARE(Format(ToQuantity(r.value), r.pattern, r.locale), r.text);
+    // Written into a field, a figure reads back as the value shown, in its locale: never refused.
+    const double scale = std::pow(10.0, QString(r.pattern).section(u'.', 1).size());
+    QCOMPARE(ReadFieldNumber(r.text, r.locale).value_or(kNaN), std::round(r.value * scale) / scale);
 }
 
 // What the designer writes into a field: the shortest form to 15 digits, no group separator, the locale's

@@ -38,23 +38,13 @@ bool knownBox(const CaughtBox &box)
         return false;
     if (box.kind == QLatin1String("runtimeErrorReport!"))
         return report.match(box.text).hasMatch();
-    static const QStringList messages{"Mettere i valori",
-                                      "Mettere il valore",
-                                      "Errore non contemplato!",
-                                      "manca il valore",
-                                      "non è un numero",
-                                      "non va bene",
-                                      "è troppo grande",
-                                      "è troppo piccolo",
-                                      "tentativi la ricerca",
-                                      "non si legge tutto",
-                                      "si può leggere in due modi",
-                                      "La spaziatura di partenza"};
-    return box.kind
-        == (box.text.contains(QLatin1String("contemplato")) ? QLatin1String("msgBox!")
-                                                            : QLatin1String("msgBox"))
-        && std::any_of(messages.begin(), messages.end(),
-                       [&](const QString &m) { return box.text.contains(m); });
+    static const QRegularExpression message(
+        "Mettere il? valor|Errore non contemplato!|manca il valore|non è un "
+        "numero|non va bene|è troppo (grande|piccolo)|tentativi la ricerca|non "
+        "si legge tutto|si può leggere in due modi|La spaziatura di partenza");
+    const bool critical = box.text.contains(QLatin1String("contemplato"));
+    return box.kind == (critical ? QLatin1String("msgBox!") : QLatin1String("msgBox"))
+        && message.match(box.text).hasMatch();
 }
 
 } // namespace
