@@ -25,11 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::optional<double> filo = in.Below(5) == 0 ? std::nullopt : std::optional(Size(in));
     const auto conduttore = Conductor(in.Below(3));
     const auto supporto = Former(in.Below(6));
-    QList<double> frequenze;
     for (std::uint32_t n = in.Below(4); n > 0; --n)
-        frequenze << Size(in);
-    bobina.frequenzeMhz = frequenze;
-    const Scheda scheda = CalcolaScheda(bobina, filo, conduttore, supporto, frequenze, locale);
+        bobina.frequenzeMhz << Size(in);
+    const Scheda scheda = CalcolaScheda(bobina, filo, conduttore, supporto, bobina.frequenzeMhz, locale);
     const std::string coil = Text(bobina.diametroMm) + " x " + Text(bobina.lunghezzaMm) + " mm, "
         + Text(bobina.spire) + " turns, wire " + Text(filo) + " in " + locale.name().toStdString();
     // A number: a digit, then digits and the separators; too long with one digit more than the sheet gives.

@@ -5,7 +5,6 @@
 #include "coil/currentsheet.h"
 #include "coil/selfcapacitance.h"
 #include "common/columns.h"
-#include <QTest>
 #include <cmath>
 
 namespace {
@@ -30,6 +29,7 @@ private slots:
     void inductance_data();
     void inductance();
     void accuracyNote();
+    void rosaH();
     void selfCapacitance_data();
     void selfCapacitance();
     void wire_data();
@@ -80,6 +80,14 @@ void TestCoil::accuracyNote()
             {"Induttanza a foglio di corrente (Nagaoka) con queste spire: 0,803 µH",
              "Induttanza richiesta, per cui la formula classica ha dato le spire: 0,727 µH, scarto -9,4 %",
              "Bobina: diametro 100 mm, lunghezza 10 mm, 2 spire, ℓ/D 0,10"}));
+}
+// Rosa's mutual correction H against Grover's table (Inductance Calculations, 1946, p. 150), to its last
+// digit: none for one turn.
+void TestCoil::rosaH()
+{
+    for (const auto &[n, h] :
+         {std::pair{1.0, 0.0}, {2.0, 0.1137}, {3.0, 0.1663}, {10.0, 0.2664}, {100.0, 0.3269}})
+        QVERIFY(near(RosaMutualH(n), h, 5e-5));
 }
 // Medhurst's H (pF per cm of diameter) at a few of his ratios ℓ/D, on a former of 10 mm, and midway between
 // two; outside his table, nothing.

@@ -114,7 +114,7 @@ const struct
     {"", 0, 0, 0, 0},
     {" 7. ", 7, 7, 7, 7},
     {"1e309", kInf, kInf, kInf, kInf},
-    {"&HFFFF", -1, -1, -1, -1},
+    {"&HfFfF", -1, -1, -1, -1},
     {"&H100000000", kInf, kInf, kInf, kInf},
 };
 void TestNumbers::reading_data()

@@ -6,9 +6,7 @@
 // The seed is fixed, so a failure repeats; ctest's timeout stops a hang.
 #include "common/columns.h"
 #include "common/windowtest.h"
-#include "toolkit/messages.h"
 
-#include <QPlainTextEdit>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTabBar>
@@ -60,10 +58,9 @@ void RandomUser::randomActions()
     QFETCH(QString, locale);
     QRandomGenerator random(20240611);
     const int rounds = 30, actions = 400;
-    int done = 0, ends = 0;
     for (int round = 0; round < rounds; ++round) {
         WindowTest test(locale);
-        for (int step = 0; step < actions && test.ends == 0; ++step, ++done) {
+        for (int step = 0; step < actions && test.ends == 0; ++step) {
             QList<QWidget *> windows;
             for (const char *name : {"frmOptions", "Form1", "Form2", "Form3"})
                 if (test.form(QString::fromLatin1(name)).IsLoaded())
@@ -102,7 +99,6 @@ void RandomUser::randomActions()
                 QTest::keyClick(control, key.key(), key.keyboardModifiers());
             }
         }
-        ends += test.ends;
         for (const CaughtBox &box : test.boxes)
             QVERIFY2(knownBox(box),
                      qPrintable(QString("round %1: %2 \"%3\"").arg(round).arg(box.kind, box.text)));
@@ -111,7 +107,6 @@ void RandomUser::randomActions()
         probe.open("Form2");
         QCOMPARE(probe.text("MicroH"), QString("265.205").replace(u'.', QLocale(locale).decimalPoint()));
     }
-    qInfo("%d actions in %d rounds, %d ended by the user", done, rounds, ends);
 }
 
 QTEST_MAIN(RandomUser)
