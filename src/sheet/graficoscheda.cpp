@@ -100,15 +100,16 @@ void Colora(QAbstractAxis *asse, const QColor &colore)
 } // namespace
 
 GraficoScheda::GraficoScheda(QWidget *parent)
-    : QChartView(parent)
-    , m_chart(new QChart)
+    // The view owns the chart, the chart its axes and series. The chart is given as the view is made: a
+    // view made without one makes a chart of its own, which setChart would leave behind undeleted.
+    : QChartView(new QChart, parent)
+    , m_chart(chart())
     , m_asseF(new QLogValueAxis)
     , m_asseQ(new QValueAxis)
     , m_asseR(new QLogValueAxis)
     , m_asseL(new QValueAxis)
     , m_asseAltezza(new QValueAxis)
 {
-    setChart(m_chart); // the view owns the chart, the chart its axes and series
     setRenderHint(QPainter::Antialiasing);
     setFocusPolicy(Qt::NoFocus);
     setFrameShape(QFrame::NoFrame);
