@@ -115,6 +115,7 @@ void Form3::SetupWindow(QWidget *window)
     // A departure inductance the user types over is no longer the one the
     // note describes.
     ConnectHandler(ui->TextIND, &QLineEdit::textEdited, this, &Form3::DimenticaNota);
+    ConnectHandler(ui->TextDIA2, &QLineEdit::textEdited, this, &Form3::DimenticaConversione);
     ConnectHandler(ui->CmdScheda, &QPushButton::clicked, this, &Form3::CmdScheda_Click);
     ConnectHandler(new QShortcut(QKeySequence(Qt::Key_F2), window), &QShortcut::activated, this,
                    &Form3::CmdScheda_Click);
@@ -141,7 +142,14 @@ void Form3::Form_Load()
     }
     // The departure column opens with the inductance and spacing of the coil it
     // shows; the new column, with no coil yet, shows no wire either.
-    Guard([this] { Partenza(Leggi()); });
+    // The bars of a reopened window keep the last conversion's new diameter
+    // only while the box shows it.
+    Guard([this] {
+        const Letti letti = Leggi();
+        Partenza(letti);
+        if (letti.nuovoDiametro != DIA[2])
+            m_hasConversion = false;
+    });
     ui->FiloCm->clear();
     m_colonna = false;
 }
@@ -265,6 +273,15 @@ void Form3::Cerca(const Letti &letti)
 void Form3::DimenticaNota()
 {
     ui->TextIND->setToolTip(QString());
+}
+
+// Another new diameter typed: the column and the bars no longer describe a
+// coil on it, so they wait for the next search.
+void Form3::DimenticaConversione()
+{
+    m_hasConversion = false;
+    SvuotaNuovi();
+    SpingiScheda();
 }
 
 void Form3::Command2_Click()

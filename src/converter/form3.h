@@ -52,6 +52,7 @@ private:
     // The new column from the bars, as the coil they hold.
     void RicalcolaScroll();
     void DimenticaNota();
+    void DimenticaConversione();
     // The departure coil and the new diameter as a click reads them, and the
     // spacing they give.
     struct Letti
@@ -75,11 +76,12 @@ private:
     void SpingiScheda(const QString &nessunaBobina) noexcept;
 
     // Diameters (mm) and inductances (µH): [1] departure, [2] new. They outlive
-    // the window, so the bars of a reopened window use the last conversion.
+    // the window, so the bars of a reopened window use the last conversion
+    // while its new diameter is the one in the box.
     std::array<Quantity, 3> DIA{};
     std::array<Quantity, 3> IND{};
-    // Until the first search starts there is no new diameter for the bars to
-    // work with, and moving them does nothing.
+    // Until a search starts on the new diameter in the box there is none for
+    // the bars to work with, and moving them does nothing.
     bool m_hasConversion = false;
     // True while the search runs: the bars it writes wait for the coil it reaches.
     bool m_searching = false;

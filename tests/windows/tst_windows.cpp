@@ -197,6 +197,10 @@ void TestWindows::scenario_data()
     row("bars do nothing before a conversion", "open:Form3 VScroll1@1", "VScroll1=1|LabelIND2=");
     row("bars at no turns show no coil", "open:Form3 Command1 Command2 open:Form3 VScroll1@1 VScroll1@2",
         "LabelSPI=0.00|LabelIND2=|FiloCm=");
+    row("another new diameter typed: the bars wait", "open:Form3 Command1 TextDIA2=60 VScroll1@1",
+        "LabelSPI=|FiloCm=");
+    row("reopened on another diameter: the bars wait",
+        "open:Form3 TextDIA2=60 Command1 Command2 open:Form3 VScroll1@1", "LabelIND2=");
     row("departure length read back", "open:Form3 TextLUN=35,7 Command1 Command1",
         "TextLUN=35,7|TextIND=202,484", "it_IT");
     row("a tiny new diameter names its cause", "open:Form3 TextDIA2=0.1 Command1",
